@@ -1,0 +1,199 @@
+#!/usr/bin/env python3
+"""Runs the end-to-end cases of one case file against the built programs.
+
+A case file holds one or more cases:
+
+    # a comment (outside sections)
+    prog: gessan                  default program for the cases below
+    === name of the case
+    prog: gessan                  program for this case (optional)
+    args: in.txt out.txt          arguments, split as a shell would
+    --- file in.txt [opts]        an input file created before the run
+    --- dir name                  a directory created before the run
+    --- out out.txt [opts]        a file that must hold exactly these bytes
+    --- absent out.txt            files that must not exist after the run
+    --- stdout [opts]             expected standard output (default: empty)
+    --- stderr [opts]             expected standard error (default: empty)
+    --- status 1                  expected exit status (default: 0)
+
+Section contents are taken line by line; every line ends with LF.  In the
+contents "␣" stands for a blank, so that trailing blanks stay visible.
+Options of a section:
+    noeol   the last line has no line end
+    esc     backslash escapes are decoded (\\r \\t \\0 \\xHH \\\\)
+    gen     the content is a Python expression giving str or bytes
+    hex     the content is hexadecimal bytes (blanks and line ends ignored)
+    raw     content kept as UTF-8 (for stdout and stderr, which are otherwise
+            converted to CP932 like the programs' messages)
+Texts are written as UTF-8, except in stdout and stderr sections, which are
+converted to CP932 unless raw is given.  File contents may use cp932 to be
+written as CP932.
+"""
+import os
+import shlex
+import subprocess
+import sys
+import tempfile
+
+
+class Section:
+    def __init__(self, kind, arg, opts):
+        self.kind, self.arg, self.opts, self.lines = kind, arg, opts, []
+
+
+class Case:
+    def __init__(self, name, prog):
+        self.name, self.prog, self.args, self.sections = name, prog, [], []
+
+
+def decode_escapes(text):
+    out, i = bytearray(), 0
+    raw = text.encode("utf-8")
+    while i < len(raw):
+        c = raw[i:i + 1]
+        if c == b"\\" and i + 1 < len(raw):
+            n = raw[i + 1:i + 2]
+            if n == b"x":
+                out.append(int(raw[i + 2:i + 4], 16))
+                i += 4
+                continue
+            out += {b"r": b"\r", b"t": b"\t", b"0": b"\0", b"n": b"\n", b"\\": b"\\"}[n]
+            i += 2
+            continue
+        out += c
+        i += 1
+    return bytes(out)
+
+
+def section_bytes(sec):
+    opts = sec.opts
+    if "hex" in opts:
+        return bytes.fromhex("".join("".join(sec.lines).split()))
+    if "gen" in opts:
+        value = eval("\n".join(sec.lines), {"__builtins__": __builtins__})
+        return value if isinstance(value, bytes) else value.encode("utf-8")
+    text = "".join(line + "\n" for line in sec.lines)
+    if "noeol" in opts and text.endswith("\n"):
+        text = text[:-1]
+    text = text.replace("␣", " ")
+    if "esc" in opts:
+        return decode_escapes(text)
+    encoding = "cp932" if "cp932" in opts else "utf-8"
+    if sec.kind in ("stdout", "stderr") and "raw" not in opts:
+        encoding = "cp932"
+    return text.encode(encoding)
+
+
+def parse(path):
+    cases, prog, case, sec = [], None, None, None
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+        if lines and lines[-1] == "":
+            lines.pop()
+        for line in lines:
+            if line.startswith("=== "):
+                case = Case(line[4:].strip(), prog)
+                cases.append(case)
+                sec = None
+            elif line.startswith("--- "):
+                words = line[4:].split()
+                kind = words[0]
+                arg = words[1] if len(words) > 1 and kind not in ("stdout", "stderr") else None
+                opts = set(words[2:] if arg else words[1:])
+                sec = Section(kind, arg, opts)
+                case.sections.append(sec)
+            elif sec is not None:
+                sec.lines.append(line)
+            elif line.startswith("prog:"):
+                if case is None:
+                    prog = line[5:].strip()
+                else:
+                    case.prog = line[5:].strip()
+            elif line.startswith("args:") and case is not None:
+                case.args = shlex.split(line[5:])
+            elif line.strip() == "" or line.startswith("#"):
+                continue
+            else:
+                raise SystemExit(f"{path}: cannot read line: {line!r}")
+    return cases
+
+
+def first_difference(a, b):
+    n = min(len(a), len(b))
+    for i in range(n):
+        if a[i] != b[i]:
+            return i
+    return n
+
+
+def show(label, want, got):
+    i = first_difference(want, got)
+    lo = max(0, i - 40)
+    return (f"  {label} differs at byte {i} (want {len(want)} bytes, got {len(got)})\n"
+            f"    want: {want[lo:i + 60]!r}\n    got:  {got[lo:i + 60]!r}\n")
+
+
+def run_case(bin_dir, case):
+    problems = ""
+    with tempfile.TemporaryDirectory() as work:
+        for sec in case.sections:
+            if sec.kind == "file":
+                full = os.path.join(work, sec.arg)
+                os.makedirs(os.path.dirname(full), exist_ok=True)
+                with open(full, "wb") as f:
+                    f.write(section_bytes(sec))
+            elif sec.kind == "dir":
+                os.makedirs(os.path.join(work, sec.arg), exist_ok=True)
+        try:
+            proc = subprocess.run([os.path.join(bin_dir, case.prog)] + case.args, cwd=work,
+                                  stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
+        except subprocess.TimeoutExpired:
+            return "  timed out\n"
+        want_status, want_out, want_err = 0, b"", b""
+        for sec in case.sections:
+            if sec.kind == "status":
+                want_status = int(sec.arg)
+            elif sec.kind == "stdout":
+                want_out = section_bytes(sec)
+            elif sec.kind == "stderr":
+                want_err = section_bytes(sec)
+            elif sec.kind == "out":
+                full = os.path.join(work, sec.arg)
+                if not os.path.isfile(full):
+                    problems += f"  {sec.arg} was not written\n"
+                    continue
+                with open(full, "rb") as f:
+                    got = f.read()
+                want = section_bytes(sec)
+                if got != want:
+                    problems += show(sec.arg, want, got)
+            elif sec.kind == "absent":
+                for name in ([sec.arg] if sec.arg else []) + " ".join(sec.lines).split():
+                    if os.path.lexists(os.path.join(work, name)):
+                        problems += f"  {name} exists but must not\n"
+        if proc.returncode != want_status:
+            problems += f"  status {proc.returncode}, want {want_status}\n"
+        if proc.stdout != want_out:
+            problems += show("stdout", want_out, proc.stdout)
+        if proc.stderr != want_err:
+            problems += show("stderr", want_err, proc.stderr)
+    return problems
+
+
+def main():
+    bin_dir, path = sys.argv[1], sys.argv[2]
+    failed = 0
+    cases = parse(path)
+    for case in cases:
+        if case.prog is None:
+            raise SystemExit(f"{path}: case {case.name!r} names no program")
+        problems = run_case(bin_dir, case)
+        if problems:
+            failed += 1
+            sys.stdout.write(f"FAIL {case.name}\n{problems}")
+    print(f"{len(cases) - failed} of {len(cases)} cases passed in {os.path.basename(path)}")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
