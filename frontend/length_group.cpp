@@ -1,0 +1,69 @@
+#include "length_group.h"
+
+#include "tool_error.h"
+
+namespace scoretext {
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+bool is_length_token(std::string_view t) {
+  // Four and two whole notes, whole to sixty-fourth, then up to two dots.
+  std::size_t dots = 0;
+  while (dots < 2 && !t.empty() && t.back() == '.') {
+    t.remove_suffix(1);
+    ++dots;
+  }
+  return t == "14" || t == "12" || t == "1" || t == "2" || t == "4" || t == "8" || t == "16" || t == "32" ||
+         t == "64";
+}
+
+bool is_bracket_token(std::string_view t) { return t.size() == 2 && t[0] == ']' && t[1] >= '2' && t[1] <= '9'; }
+
+bool is_ampersand_token(std::string_view t) {
+  if (t.size() == 3 && t[0] == '&' && is_digit(t[1]) && is_digit(t[2])) return !(t[1] == '0' && t[2] == '0');
+  if (t.size() == 4 && t[0] == '&' && is_digit(t[1]) && is_digit(t[2]) && is_digit(t[3])) {
+    const int v = (t[1] - '0') * 100 + (t[2] - '0') * 10 + (t[3] - '0');
+    return v >= 100 && v <= 200;
+  }
+  return false;
+}
+
+bool is_articulation_token(std::string_view t) {
+  if (t == "DL" || t == "S") return true;
+  if (t.size() == 3 && t[0] == 'D' && t[1] == 'L') return t[2] >= '1' && t[2] <= '4';
+  if (t.size() == 2 && t[0] == 'S') return t[1] >= '0' && t[1] <= '8';
+  return is_ampersand_token(t);
+}
+
+void LengthGroup::parse(Tokens& tokens, Msg bad_length) {
+  text.clear();
+  const std::string_view length = tokens.current();
+  if (!is_length_token(length)) throw ToolError(bad_length);
+  text.append(length);
+  tokens.advance();
+  if (tokens.at_end()) return;
+  if (tokens.current() == ")") {
+    tie = true;
+    text.append(" )");
+    tokens.advance();
+  }
+  if (is_bracket_token(tokens.current())) {
+    text.push_back(' ');
+    text.append(tokens.current());
+    tokens.advance();
+    if (tokens.at_end()) return;
+  }
+  if (is_articulation_token(tokens.current())) {
+    if (tie) throw ToolError(Msg::TiePending);
+    articulation = true;
+    text.push_back(' ');
+    text.append(tokens.current());
+    tokens.advance();
+  }
+}
+
+}  // namespace scoretext

@@ -1,0 +1,66 @@
+#include "macro_table.h"
+
+#include "capacities.h"
+#include "tool_error.h"
+
+namespace scoretext {
+
+namespace {
+
+bool is_definition(std::string_view s) { return s.size() >= 2 && s[0] == '=' && (s[1] == 'd' || s[1] == 'D'); }
+
+}  // namespace
+
+bool MacroTable::step(std::string_view& statement) {
+  if (is_definition(statement)) {
+    define(statement);
+    return true;
+  }
+  if (statement.find('=') != std::string_view::npos) statement = expand(statement);
+  return false;
+}
+
+void MacroTable::define(std::string_view s) {
+  if (bodies_.size() >= limits::kMacros) throw ToolError(Msg::MacroTableFull);
+  if (s.size() < 3 || s[2] != ':') throw ToolError(Msg::MacroMalformed);
+  if (s.find('=', 3) != std::string_view::npos) throw ToolError(Msg::MacroMalformed);
+  const std::size_t blank = s.find(' ', 3);
+  if (blank == std::string_view::npos) throw ToolError(Msg::MacroNoBody);
+  const std::string_view name = s.substr(3, blank - 3);
+  if (name.size() >= limits::kMacroNameRefused) throw ToolError(Msg::MacroBadName);
+  if (bodies_.find(name) != bodies_.end()) throw ToolError(Msg::MacroDuplicate);
+  bodies_.emplace(std::string(name), std::string(s.substr(blank)));
+}
+
+std::string_view MacroTable::expand(std::string_view s) {
+  // Uses are replaced from left to right.  Bodies never hold "=", so every
+  // further use lies in the text after the previous one and the rebuilt
+  // statement can be built in one pass.
+  std::string out;
+  out.reserve(s.size());
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t eq = s.find('=', from);
+    if (eq == std::string_view::npos) break;
+    if (eq + 2 >= s.size() || (s[eq + 1] != 'm' && s[eq + 1] != 'M') || s[eq + 2] != ':')
+      throw ToolError(Msg::MacroBadName);
+    const std::size_t name_begin = eq + 3;
+    std::size_t name_end = s.find(' ', name_begin);
+    if (name_end == std::string_view::npos) name_end = s.size();
+    const std::string_view name = s.substr(name_begin, name_end - name_begin);
+    if (name.size() >= limits::kMacroNameRefused) throw ToolError(Msg::MacroBadName);
+    const auto found = bodies_.find(name);
+    if (found == bodies_.end()) throw ToolError(Msg::MacroBadName);
+    // The statement as rebuilt at this use: what is done, the body, the rest.
+    const std::size_t rebuilt = out.size() + (eq - from) + found->second.size() + (s.size() - name_end);
+    if (rebuilt >= limits::kStatementRefused) throw ToolError(Msg::LineTooLong);
+    out.append(s.substr(from, eq - from));
+    out.append(found->second);
+    from = name_end;
+  }
+  out.append(s.substr(from));
+  work_.swap(out);
+  return work_;
+}
+
+}  // namespace scoretext

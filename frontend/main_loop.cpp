@@ -1,0 +1,27 @@
+#include "main_loop.h"
+
+#include "pattern_blocks.h"
+#include "settings.h"
+#include "tool_error.h"
+
+namespace scoretext {
+
+void run_main_loop(StatementReader& reader, MacroTable& macros, Run& run) {
+  run.pending_tie = false;
+  run.patterns = PatternState{};
+  run.reset_note_state();
+  std::string_view statement;
+  while (reader.next(statement)) {
+    reader.set_context(statement);
+    if (macros.step(statement)) continue;
+    run.tokens.tokenize(statement, run.config);
+    if (run.tokens.empty()) throw ToolError(Msg::Malformed);
+    if (recognise_setting(run)) continue;
+    run.tokens.set_position(0);
+    if (recognise_pattern_statement(run)) continue;
+    run.tokens.set_position(0);
+    run.notes.handle(run);
+  }
+}
+
+}  // namespace scoretext

@@ -1,0 +1,39 @@
+#include "note_name.h"
+
+#include "tool_error.h"
+
+namespace scoretext {
+
+std::optional<std::string> normalised_note(std::string_view token) {
+  if (token.empty() || token[0] < 'A' || token[0] > 'G') return std::nullopt;
+  std::size_t accidental;
+  if (token.size() >= 2 && token[1] >= '0' && token[1] <= '7') {
+    accidental = 2;
+  } else if (token.size() >= 3 && token[1] == '-' && token[2] == '1') {
+    accidental = 3;
+  } else {
+    return std::nullopt;
+  }
+  const std::string_view rest = token.substr(accidental);
+  std::string out(token.substr(0, accidental));
+  if (rest.empty() || rest == "#" || rest == "##") {
+    out += rest;
+  } else if (rest == "B") {
+    out += "b";
+  } else if (rest == "BB") {
+    out += "bb";
+  } else if (rest == "N") {
+    out += "n";
+  } else {
+    return std::nullopt;
+  }
+  return out;
+}
+
+std::string normalise_note(std::string_view token) {
+  auto note = normalised_note(token);
+  if (!note) throw ToolError(Msg::BadNote);
+  return *note;
+}
+
+}  // namespace scoretext

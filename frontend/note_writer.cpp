@@ -1,0 +1,53 @@
+#include "note_writer.h"
+
+#include "tool_error.h"
+
+namespace scoretext {
+
+bool NoteWriter::begin(Run& run) {
+  const bool was_tied = run.pending_tie;
+  length_.tie = false;
+  length_.articulation = false;
+  length_.parse(run.tokens, run.config.bad_length);
+  if (was_tied && !run.tokens.at_end()) throw ToolError(Msg::TiePending);
+  run.pending_tie = length_.tie;
+  run.out.write(length_.text);
+  run.out.put(' ');
+  if (was_tied) {
+    // A tie continuation: only the length is written.
+    run.out.put('\n');
+    return false;
+  }
+  return true;
+}
+
+void NoteWriter::choose_group(Msg none_saved) {
+  if (group_.empty()) {
+    group_ = saved_;
+  } else {
+    saved_ = group_;
+  }
+  if (group_.empty()) throw ToolError(none_saved);
+}
+
+void NoteWriter::handle(Run& run) {
+  if (!begin(run)) return;
+  group_.clear();
+  expander_.expand(run.tokens, length_, group_);
+  choose_group(Msg::Malformed);
+  if (group_ == "X") {
+    if (length_.articulation) throw ToolError(Msg::RestArticulation);
+    run.check_no_more_tokens();
+  }
+  run.out.write(group_);
+  run.out.put('\n');
+  run.check_no_more_tokens();
+}
+
+void NoteWriter::reset() {
+  length_.text.clear();
+  group_.clear();
+  saved_.clear();
+}
+
+}  // namespace scoretext

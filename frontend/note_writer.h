@@ -1,0 +1,47 @@
+// The note statement: a length group, then what sounds in the tool's own
+// notation, which the tool's expander turns into the note group.  The writer
+// owns what every tool shares: the tie across statements, the reuse of the
+// previous statement's notes and the rest mark "X".
+#pragma once
+
+#include <string>
+
+#include "length_group.h"
+#include "run.h"
+
+namespace scoretext {
+
+// Turns what follows the length group into the note group.
+class Expander {
+ public:
+  virtual ~Expander() = default;
+  // The token position is on the first token after the length group.  Fills
+  // `group` (empty when the statement names nothing, "X" for a rest) and
+  // advances past every token used; the writer reports what is left.
+  virtual void expand(Tokens& tokens, const LengthGroup& length, std::string& group) = 0;
+};
+
+class NoteWriter : public NoteStatementHandler {
+ public:
+  explicit NoteWriter(Expander& expander) : expander_(expander) {}
+
+  void handle(Run& run) override;
+  void reset() override;
+
+  const std::string& saved_group() const { return saved_; }
+
+ protected:
+  // The steps of a note statement, for tools whose writer adds to them.
+  // Parses the length group and handles the tie; returns false when the
+  // statement was a tie continuation and is written already.
+  bool begin(Run& run);
+  // Takes the expander's group, or the saved one when it is empty.
+  void choose_group(Msg none_saved);
+
+  Expander& expander_;
+  LengthGroup length_;
+  std::string group_;
+  std::string saved_;
+};
+
+}  // namespace scoretext

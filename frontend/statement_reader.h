@@ -1,0 +1,36 @@
+// Splits the input into statements: comments ("//" to the line end) are cut,
+// then the line is split at ";".  Keeps the line number and the error context
+// text that every error report shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "line_reader.h"
+
+namespace scoretext {
+
+class StatementReader {
+ public:
+  explicit StatementReader(int fd);
+
+  // The next statement, from its first non-blank character up to the next
+  // ";" or the line end.  Returns false at the end of the input.  Throws
+  // "行の長さの制限を超えました" for an over-long line.
+  bool next(std::string_view& statement);
+
+  std::int32_t line_number() const { return line_number_; }
+  // The text an error report shows: the current line, or the statement.
+  const std::string& context() const { return context_; }
+  void set_context(std::string_view text) { context_.assign(text.data(), text.size()); }
+
+ private:
+  LineReader lines_;
+  std::string line_;
+  std::string_view rest_;
+  std::int32_t line_number_ = 0;
+  std::string context_;
+};
+
+}  // namespace scoretext

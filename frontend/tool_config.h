@@ -1,0 +1,35 @@
+// What distinguishes one text tool's use of the front end from another's.
+// Every tool describes itself with one of these; nothing is copied.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "capacities.h"
+#include "messages.h"
+
+namespace scoretext {
+
+struct ToolConfig {
+  // Usage text written when the argument count is wrong.
+  std::string_view usage;
+  // Number of file arguments (two for most tools).
+  int file_arguments = 2;
+  // A token of this many characters or more is refused.
+  std::size_t token_refused = limits::kTokenRefusedShort;
+  // Tokens that begin with a double quote run to the next one (melodies).
+  bool quote_aware = false;
+  // Keep the tokens as written beside the upper-cased ones (chord names).
+  bool keep_raw_case = false;
+  // SS#, SSB and SSC are known.
+  bool accidental_settings = true;
+  // MIDI statements are known at all, and with the CC#/MM# controller names.
+  bool midi_statements = true;
+  bool midi_cc_list = true;
+  // Statements are refused while a tie is pending (drum parts have no ties).
+  bool tie_checks = true;
+  // Message for a note statement that does not begin with a length.
+  Msg bad_length = Msg::Malformed;
+};
+
+}  // namespace scoretext

@@ -1,0 +1,91 @@
+#include "tablature_expander.h"
+
+#include <array>
+
+#include "capacities.h"
+#include "signed_number.h"
+#include "tool_error.h"
+
+namespace scoretext {
+
+namespace {
+
+// Pitch names from E2 (open sixth string) to G5 (first string, fret 15),
+// sharps after the octave.
+constexpr std::array<std::string_view, 12> kPitchClass = {"C", "C#", "D", "D#", "E", "F",
+                                                          "F#", "G", "G#", "A", "A#", "B"};
+// Open strings 1 to 6: E4 B3 G3 D3 A2 E2, as semitones above C0.
+constexpr std::array<int, 6> kOpenString = {52, 47, 43, 38, 33, 28};
+
+struct PitchName {
+  char text[5];
+  std::size_t size;
+};
+
+constexpr PitchName pitch_name(int semitone) {
+  PitchName p{};
+  const std::string_view cls = kPitchClass[semitone % 12];
+  p.text[0] = cls[0];
+  p.text[1] = static_cast<char>('0' + semitone / 12);
+  p.size = 2;
+  if (cls.size() == 2) p.text[p.size++] = '#';
+  return p;
+}
+
+// Every string's pitches, fret 0 to 15.
+constexpr auto kPitches = [] {
+  std::array<std::array<PitchName, 16>, 6> t{};
+  for (int s = 0; s < 6; ++s)
+    for (int f = 0; f < 16; ++f) t[s][f] = pitch_name(kOpenString[s] + f);
+  return t;
+}();
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<std::string_view> tablature_pitch(std::string_view t) {
+  if (t.size() < 2 || t.size() > 3 || t[0] < '1' || t[0] > '6') return std::nullopt;
+  if (!is_digit(t[1]) || (t.size() == 3 && !is_digit(t[2]))) return std::nullopt;
+  int fret = t[1] - '0';
+  if (t.size() == 3) {
+    if (fret != 1) return std::nullopt;  // no leading zero, nothing above 15
+    fret = 10 + (t[2] - '0');
+    if (fret > 15) return std::nullopt;
+  }
+  const PitchName& p = kPitches[t[0] - '1'][fret];
+  return std::string_view(p.text, p.size);
+}
+
+void TablatureExpander::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
+  if (tokens.at_end()) return;
+  if (tokens.current() == "X") {
+    if (length.articulation) throw ToolError(Msg::RestArticulation);
+    tokens.advance();
+    group.assign(1, 'X');
+    if (!tokens.at_end()) throw ToolError(Msg::Extra);
+    return;
+  }
+  for (int count = 1;; ++count) {
+    const std::string_view token = tokens.current();
+    if (token.empty() || !is_digit(token[0])) return;
+    const auto pitch = tablature_pitch(token);
+    if (!pitch) throw ToolError(Msg::BadTab);
+    group += " *";
+    group += *pitch;
+    tokens.advance();
+    if (tokens.at_end()) return;
+    const std::string_view velocity = tokens.current();
+    if (velocity[0] == 'V') {
+      const std::int32_t v = parse_signed(velocity.substr(1));
+      if (v < 0 || v > 127) throw ToolError(Msg::VelocityRange);
+      group += ' ';
+      group += velocity;
+      tokens.advance();
+      if (tokens.at_end()) return;
+    }
+    if (count == limits::kNotesPerStatement) throw ToolError(Msg::TooManyNotes);
+  }
+}
+
+}  // namespace scoretext
