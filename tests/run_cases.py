@@ -16,8 +16,10 @@ A case file holds one or more cases:
     --- stderr [opts]             expected standard error (default: empty)
     --- status 1                  expected exit status (default: 0)
 
-Section contents are taken line by line; every line ends with LF.  In the
-contents "␣" stands for a blank, so that trailing blanks stay visible.
+Section contents are taken line by line; every line ends with LF.  Empty
+lines at the end of a section are not part of it (write "\n" with esc, or use
+gen, for a content that ends in empty lines).  In the contents "␣" stands for
+a blank, so that trailing blanks stay visible.
 Options of a section:
     noeol   the last line has no line end
     esc     backslash escapes are decoded (\\r \\t \\0 \\xHH \\\\)
@@ -67,12 +69,15 @@ def decode_escapes(text):
 
 def section_bytes(sec):
     opts = sec.opts
+    lines = list(sec.lines)
+    while lines and lines[-1] == "":
+        lines.pop()
     if "hex" in opts:
-        return bytes.fromhex("".join("".join(sec.lines).split()))
+        return bytes.fromhex("".join("".join(lines).split()))
     if "gen" in opts:
-        value = eval("\n".join(sec.lines), {"__builtins__": __builtins__})
+        value = eval("\n".join(lines), {"__builtins__": __builtins__})
         return value if isinstance(value, bytes) else value.encode("utf-8")
-    text = "".join(line + "\n" for line in sec.lines)
+    text = "".join(line + "\n" for line in lines)
     if "noeol" in opts and text.endswith("\n"):
         text = text[:-1]
     text = text.replace("␣", " ")
@@ -181,7 +186,7 @@ def run_case(bin_dir, case):
 
 
 def main():
-    bin_dir, path = sys.argv[1], sys.argv[2]
+    bin_dir, path = os.path.abspath(sys.argv[1]), sys.argv[2]
     failed = 0
     cases = parse(path)
     for case in cases:
