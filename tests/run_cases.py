@@ -48,23 +48,26 @@ class Case:
         self.name, self.prog, self.args, self.sections = name, prog, [], []
 
 
-def decode_escapes(text):
-    out, i = bytearray(), 0
-    raw = text.encode("utf-8")
-    while i < len(raw):
-        c = raw[i:i + 1]
-        if c == b"\\" and i + 1 < len(raw):
-            n = raw[i + 1:i + 2]
-            if n == b"x":
-                out.append(int(raw[i + 2:i + 4], 16))
+def decode_escapes(text, encoding):
+    """Decodes backslash escapes; the text between them is encoded."""
+    out, i, piece = bytearray(), 0, ""
+    simple = {"r": b"\r", "t": b"\t", "0": b"\0", "n": b"\n", "\\": b"\\"}
+    while i < len(text):
+        c = text[i]
+        if c == "\\" and i + 1 < len(text):
+            out += piece.encode(encoding)
+            piece = ""
+            n = text[i + 1]
+            if n == "x":
+                out.append(int(text[i + 2:i + 4], 16))
                 i += 4
-                continue
-            out += {b"r": b"\r", b"t": b"\t", b"0": b"\0", b"n": b"\n", b"\\": b"\\"}[n]
-            i += 2
+            else:
+                out += simple[n]
+                i += 2
             continue
-        out += c
+        piece += c
         i += 1
-    return bytes(out)
+    return bytes(out + piece.encode(encoding))
 
 
 def section_bytes(sec):
@@ -81,11 +84,11 @@ def section_bytes(sec):
     if "noeol" in opts and text.endswith("\n"):
         text = text[:-1]
     text = text.replace("␣", " ")
-    if "esc" in opts:
-        return decode_escapes(text)
     encoding = "cp932" if "cp932" in opts else "utf-8"
     if sec.kind in ("stdout", "stderr") and "raw" not in opts:
         encoding = "cp932"
+    if "esc" in opts:
+        return decode_escapes(text, encoding)
     return text.encode(encoding)
 
 
