@@ -1,0 +1,35 @@
+#include "ardic.h"
+
+#include "arguments.h"
+#include "file_image.h"
+#include "header.h"
+#include "output_file.h"
+#include "text_error.h"
+#include "transpose.h"
+
+namespace scoretext::smf {
+
+namespace {
+
+constexpr const char* kUsage = "ardic in_file n outfile\n";
+// The text for a malformed shift has always named the argument trk; scripts
+// that parse it rely on that.
+constexpr const char* kBadShift = "ardic in_file trk outfile\n";
+
+}  // namespace
+
+void run_ardic(const std::vector<std::string>& args, Console& console) {
+  if (args.size() != 3) throw TextError(kUsage);
+  const auto semitones = parse_shift(args[1]);
+  if (!semitones) throw TextError(kBadShift);
+
+  FileImage image = load_file(args[0]);
+  const int track_count = check_header(image.bytes(), FormatRule::Format1Only);
+  console.track_count(track_count);
+  transpose_tracks(image.bytes(), track_count, *semitones, console);
+  // The input is wholly in memory before the output is created, so the
+  // output may be the input file itself.
+  write_output(args[2], {image.bytes()});
+}
+
+}  // namespace scoretext::smf

@@ -1,0 +1,51 @@
+#include "belvar.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "arguments.h"
+#include "file_image.h"
+#include "header.h"
+#include "output_file.h"
+#include "text_error.h"
+#include "tool_error.h"
+#include "track_table.h"
+
+namespace scoretext::smf {
+
+namespace {
+
+constexpr const char* kUsage = "belvar in_file or belvar in_file trk outfile\n";
+constexpr const char* kBadTrack = "belvar in_file trk outfile\n";
+
+}  // namespace
+
+std::array<std::uint8_t, kHeaderBytes> single_track_header(std::span<const std::uint8_t> image) {
+  std::array<std::uint8_t, kHeaderBytes> header{};
+  std::copy_n(image.begin(), kHeaderBytes, header.begin());
+  set_format_and_tracks(header, 0, 1);
+  return header;
+}
+
+void run_belvar(const std::vector<std::string>& args, Console& console) {
+  if (args.size() != 1 && args.size() != 3) throw TextError(kUsage);
+  const bool extract = args.size() == 3;
+  std::optional<std::int32_t> wanted;
+  if (extract) {
+    wanted = parse_track_number(args[1]);
+    if (!wanted) throw TextError(kBadTrack);
+  }
+
+  const FileImage image = load_file(args[0]);
+  const int track_count = check_header(image.bytes(), FormatRule::Format1Only);
+  console.track_count(track_count);
+  const auto tracks = list_tracks(image.bytes(), track_count, console);
+  if (!extract) return;
+
+  if (static_cast<std::size_t>(*wanted) >= tracks.size()) throw ToolError(Msg::SmfBadTrack);
+  const TrackChunk& chunk = tracks[static_cast<std::size_t>(*wanted)];
+  const auto header = single_track_header(image.bytes());
+  write_output(args[2], {header, image.bytes().subspan(chunk.offset, chunk.chunk_size())});
+}
+
+}  // namespace scoretext::smf

@@ -1,0 +1,77 @@
+#include "file_image.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "size_limits.h"
+#include "text_error.h"
+#include "tool_error.h"
+
+namespace scoretext::smf {
+
+namespace {
+
+// Capacity to start with when the size of the file cannot be known ahead.
+constexpr std::size_t kUnsizedStart = 64 * 1024;
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() { ::close(fd_); }
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+std::unique_ptr<std::uint8_t[]> grown(std::unique_ptr<std::uint8_t[]> old, std::size_t used,
+                                      std::size_t capacity) {
+  auto bigger = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+  std::memcpy(bigger.get(), old.get(), used);
+  return bigger;
+}
+
+}  // namespace
+
+FileImage load_file(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw open_error(path);
+  Descriptor file(fd);
+
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) throw open_error(path);
+  const bool sized = S_ISREG(info.st_mode);
+  if (sized && static_cast<std::uintmax_t>(info.st_size) > kMaxFileBytes) {
+    throw ToolError(Msg::SmfTooLarge);
+  }
+
+  // One byte more than the known size, so that the end of the file shows as
+  // a read of nothing rather than as a full buffer.
+  std::size_t capacity = sized ? static_cast<std::size_t>(info.st_size) + 1 : kUnsizedStart;
+  auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+  std::size_t size = 0;
+  for (;;) {
+    if (size == capacity) {
+      capacity = std::min(capacity * 2, kMaxFileBytes + 1);
+      bytes = grown(std::move(bytes), size, capacity);
+    }
+    const ssize_t got = ::read(fd, bytes.get() + size, capacity - size);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throw open_error(path);
+    }
+    if (got == 0) break;
+    size += static_cast<std::size_t>(got);
+    if (size > kMaxFileBytes) throw ToolError(Msg::SmfTooLarge);
+  }
+  return FileImage(std::move(bytes), size);
+}
+
+}  // namespace scoretext::smf

@@ -1,0 +1,35 @@
+// A whole input file held in memory.  SMF utilities never stream: a file is
+// read at once, checked, changed in place and written out whole.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace scoretext::smf {
+
+class FileImage {
+ public:
+  FileImage() = default;
+  FileImage(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size)
+      : bytes_(std::move(bytes)), size_(size) {}
+
+  std::span<std::uint8_t> bytes() { return {bytes_.get(), size_}; }
+  std::span<const std::uint8_t> bytes() const { return {bytes_.get(), size_}; }
+  std::size_t size() const { return size_; }
+
+ private:
+  std::unique_ptr<std::uint8_t[]> bytes_;
+  std::size_t size_ = 0;
+};
+
+// Reads the file at path whole.  A path that cannot be opened or read, or
+// that names a directory, is an open error; a file of more than
+// kMaxFileBytes is refused as too large, before its bytes are read when its
+// size is known in advance.  Pipes and other unsized files are read until
+// their end, within the same limit.
+FileImage load_file(const std::string& path);
+
+}  // namespace scoretext::smf

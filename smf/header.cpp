@@ -1,0 +1,38 @@
+#include "header.h"
+
+#include <algorithm>
+#include <array>
+
+#include "byte_order.h"
+#include "size_limits.h"
+#include "tool_error.h"
+
+namespace scoretext::smf {
+
+namespace {
+
+// "MThd", a length of 6, and the high byte of the format, which is always 0.
+constexpr std::array<std::uint8_t, 9> kHeaderStart = {0x4D, 0x54, 0x68, 0x64, 0, 0, 0, 6, 0};
+constexpr std::size_t kFormatLow = 9;
+constexpr std::size_t kTrackCount = 10;
+
+}  // namespace
+
+int check_header(std::span<const std::uint8_t> image, FormatRule rule) {
+  if (image.size() < kHeaderBytes ||
+      !std::equal(kHeaderStart.begin(), kHeaderStart.end(), image.begin())) {
+    throw ToolError(Msg::SmfHeader);
+  }
+  if (rule == FormatRule::Format1Only && image[kFormatLow] != 1) {
+    throw ToolError(Msg::SmfNotFormat1);
+  }
+  return read_be16(image, kTrackCount);
+}
+
+void set_format_and_tracks(std::span<std::uint8_t> image, std::uint8_t format,
+                           std::uint16_t track_count) {
+  image[kFormatLow] = format;
+  write_be16(image, kTrackCount, track_count);
+}
+
+}  // namespace scoretext::smf

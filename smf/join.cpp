@@ -1,0 +1,19 @@
+#include "join.h"
+
+#include "header.h"
+#include "size_limits.h"
+#include "tool_error.h"
+
+namespace scoretext::smf {
+
+void join_headers(FileImage& first, const FileImage& second) {
+  const long tracks = long{check_header(first.bytes(), FormatRule::Any)} +
+                      check_header(second.bytes(), FormatRule::Any);
+  if (tracks > kMaxTrackCount) throw ToolError(Msg::SmfTooManyTracks);
+  if (first.size() + (second.size() - kHeaderBytes) > kMaxFileBytes) {
+    throw ToolError(Msg::SmfTooLarge);
+  }
+  set_format_and_tracks(first.bytes(), 1, static_cast<std::uint16_t>(tracks));
+}
+
+}  // namespace scoretext::smf

@@ -1,0 +1,27 @@
+#include "ostrin.h"
+
+#include "file_image.h"
+#include "header.h"
+#include "join.h"
+#include "output_file.h"
+#include "size_limits.h"
+#include "text_error.h"
+
+namespace scoretext::smf {
+
+namespace {
+
+constexpr const char* kUsage = "ostrin in_file1 in_file2 out_file\n";
+
+}  // namespace
+
+void run_ostrin(const std::vector<std::string>& args, Console&) {
+  if (args.size() != 3) throw TextError(kUsage);
+  FileImage first = load_file(args[0]);
+  check_header(first.bytes(), FormatRule::Any);
+  const FileImage second = load_file(args[1]);
+  join_headers(first, second);
+  write_output(args[2], {first.bytes(), second.bytes().subspan(kHeaderBytes)});
+}
+
+}  // namespace scoretext::smf

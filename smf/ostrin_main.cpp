@@ -1,0 +1,6 @@
+#include "ostrin.h"
+#include "program.h"
+
+int main(int argc, char** argv) {
+  return scoretext::smf::run_program(scoretext::smf::run_ostrin, argc, argv);
+}
