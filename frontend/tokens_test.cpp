@@ -1,0 +1,68 @@
+#include "tokens.h"
+
+#include <gtest/gtest.h>
+
+#include "tool_error.h"
+
+namespace scoretext {
+namespace {
+
+std::vector<std::string> split(std::string_view text, const ToolConfig& config, bool raw = false) {
+  Tokens t;
+  t.tokenize(text, config);
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < t.size(); ++i) out.emplace_back(raw ? t.raw_at(i) : t.at(i));
+  return out;
+}
+
+Msg failure(std::string_view text, const ToolConfig& config) {
+  Tokens t;
+  try {
+    t.tokenize(text, config);
+  } catch (const ToolError& e) {
+    return e.message();
+  }
+  return Msg::Count_;
+}
+
+TEST(Tokens, BlanksOnlySeparateAndOnlyAToZIsUpperCased) {
+  ToolConfig config;
+  config.keep_raw_case = true;
+  EXPECT_EQ(split("  4  am7\tv1 \xe3\x81\x82z ", config), (std::vector<std::string>{"4", "AM7\tV1", "\xe3\x81\x82Z"}));
+  EXPECT_EQ(split("4 am7", config, true), (std::vector<std::string>{"4", "am7"}));
+  Tokens t;
+  t.tokenize("a b", config);
+  t.set_position(5);
+  EXPECT_EQ(t.current(), "");
+  EXPECT_TRUE(t.at_end());
+}
+
+TEST(Tokens, QuoteAwareForm) {
+  ToolConfig config;
+  config.quote_aware = true;
+  config.token_refused = limits::kTokenRefusedLong;
+  EXPECT_EQ(split("\"x y\"z a\"b c", config), (std::vector<std::string>{"\"x y\"", "Z", "A\"B", "C"}));
+  EXPECT_EQ(failure("4 \"open", config), Msg::BadQuote);
+  // 999 characters with the quotes pass, 1000 do not.
+  EXPECT_EQ(failure("\"" + std::string(997, 'a') + "\"", config), Msg::Count_);
+  EXPECT_EQ(failure("\"" + std::string(998, 'a') + "\"", config), Msg::TokenTooLong);
+}
+
+TEST(Tokens, LimitsAtTheirEdges) {
+  ToolConfig config;
+  EXPECT_EQ(failure(std::string(998, 'a'), config), Msg::Count_);
+  EXPECT_EQ(failure(std::string(999, 'a'), config), Msg::TokenTooLong);
+  config.token_refused = limits::kTokenRefusedLong;
+  EXPECT_EQ(failure(std::string(999, 'a'), config), Msg::Count_);
+  EXPECT_EQ(failure(std::string(1000, 'a'), config), Msg::TokenTooLong);
+
+  std::string many;
+  for (int i = 0; i < 9999; ++i) many += "x ";
+  EXPECT_EQ(failure(many, config), Msg::Count_);
+  EXPECT_EQ(failure(many + "x", config), Msg::TooManyTokens);
+  // The 10000th token is read (and checked) before the count is refused.
+  EXPECT_EQ(failure(many + std::string(1000, 'y'), config), Msg::TokenTooLong);
+}
+
+}  // namespace
+}  // namespace scoretext
