@@ -24,7 +24,8 @@ Options of a section:
     noeol   the last line has no line end
     esc     backslash escapes are decoded (\\r \\t \\0 \\xHH \\\\)
     gen     the content is a Python expression giving str or bytes
-    hex     the content is hexadecimal bytes (blanks and line ends ignored)
+    hex     the content is hexadecimal bytes (blanks and line ends ignored,
+            "#" starts a comment that runs to the line end)
     raw     content kept as UTF-8 (for stdout and stderr, which are otherwise
             converted to CP932 like the programs' messages)
 Texts are written as UTF-8, except in stdout and stderr sections, which are
@@ -76,7 +77,7 @@ def section_bytes(sec):
     while lines and lines[-1] == "":
         lines.pop()
     if "hex" in opts:
-        return bytes.fromhex("".join("".join(lines).split()))
+        return bytes.fromhex("".join("".join(line.split("#")[0] for line in lines).split()))
     if "gen" in opts:
         value = eval("\n".join(lines), {"__builtins__": __builtins__})
         return value if isinstance(value, bytes) else value.encode("utf-8")
