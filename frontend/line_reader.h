@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scoretext {
@@ -16,14 +17,17 @@ class LineReader {
   // keeps its first `refused` characters and reports it as such.
   LineReader(int fd, std::size_t refused);
 
-  // Reads the next line into `line` (without its line end).  Returns false at
-  // the end of the input.  When the line is too long, `line` holds its first
-  // `refused` characters and too_long() is true; the rest is not read.
+  // Reads the next line (without its line end); the view is valid until the
+  // next call.  Returns false at the end of the input.  When the line is too
+  // long, `line` holds its first `refused` characters and too_long() is
+  // true; the rest of it is not read.
+  bool next(std::string_view& line);
   bool next(std::string& line);
   bool too_long() const { return too_long_; }
 
  private:
   bool fill();
+  std::string_view finish(std::string_view line);
 
   int fd_;
   std::size_t refused_;
@@ -32,6 +36,7 @@ class LineReader {
   std::size_t end_ = 0;
   bool eof_ = false;
   bool too_long_ = false;
+  std::string carry_;  // a line that runs across buffer refills
 };
 
 }  // namespace scoretext

@@ -1,5 +1,7 @@
 #include "macro_table.h"
 
+#include <functional>
+
 #include "capacities.h"
 #include "tool_error.h"
 
@@ -8,6 +10,8 @@ namespace scoretext {
 namespace {
 
 bool is_definition(std::string_view s) { return s.size() >= 2 && s[0] == '=' && (s[1] == 'd' || s[1] == 'D'); }
+
+std::size_t hash_name(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
 }  // namespace
 
@@ -21,23 +25,47 @@ bool MacroTable::step(std::string_view& statement) {
 }
 
 void MacroTable::define(std::string_view s) {
-  if (bodies_.size() >= limits::kMacros) throw ToolError(Msg::MacroTableFull);
+  if (count_ >= limits::kMacros) throw ToolError(Msg::MacroTableFull);
   if (s.size() < 3 || s[2] != ':') throw ToolError(Msg::MacroMalformed);
   if (s.find('=', 3) != std::string_view::npos) throw ToolError(Msg::MacroMalformed);
   const std::size_t blank = s.find(' ', 3);
   if (blank == std::string_view::npos) throw ToolError(Msg::MacroNoBody);
   const std::string_view name = s.substr(3, blank - 3);
   if (name.size() >= limits::kMacroNameRefused) throw ToolError(Msg::MacroBadName);
-  if (bodies_.find(name) != bodies_.end()) throw ToolError(Msg::MacroDuplicate);
-  bodies_.emplace(std::string(name), std::string(s.substr(blank)));
+  if ((count_ + 1) * 2 > slots_.size()) grow();  // at most half full
+  Slot& slot = find(name);
+  if (!slot.free()) throw ToolError(Msg::MacroDuplicate);
+  const std::string_view text = s.substr(blank);
+  slot.offset = bodies_.size();
+  slot.size = static_cast<std::uint32_t>(text.size());
+  slot.name_size = static_cast<std::uint8_t>(name.size());
+  name.copy(slot.name, name.size());
+  bodies_.append(text);
+  ++count_;
+}
+
+void MacroTable::grow() {
+  std::vector<Slot> old(slots_.empty() ? 64 : slots_.size() * 2);
+  old.swap(slots_);
+  for (const Slot& s : old) {
+    if (!s.free()) find(s.key()) = s;
+  }
+}
+
+MacroTable::Slot& MacroTable::find(std::string_view name) {
+  static_assert(limits::kMacroNameRefused - 1 <= sizeof(Slot::name));
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t at = hash_name(name) & mask;
+  while (!slots_[at].free() && slots_[at].key() != name) at = (at + 1) & mask;
+  return slots_[at];
 }
 
 std::string_view MacroTable::expand(std::string_view s) {
   // Uses are replaced from left to right.  Bodies never hold "=", so every
   // further use lies in the text after the previous one and the rebuilt
   // statement can be built in one pass.
-  std::string out;
-  out.reserve(s.size());
+  std::string& out = work_;
+  out.clear();
   std::size_t from = 0;
   for (;;) {
     const std::size_t eq = s.find('=', from);
@@ -49,17 +77,17 @@ std::string_view MacroTable::expand(std::string_view s) {
     if (name_end == std::string_view::npos) name_end = s.size();
     const std::string_view name = s.substr(name_begin, name_end - name_begin);
     if (name.size() >= limits::kMacroNameRefused) throw ToolError(Msg::MacroBadName);
-    const auto found = bodies_.find(name);
-    if (found == bodies_.end()) throw ToolError(Msg::MacroBadName);
+    if (slots_.empty()) throw ToolError(Msg::MacroBadName);
+    const Slot& slot = find(name);
+    if (slot.free()) throw ToolError(Msg::MacroBadName);
     // The statement as rebuilt at this use: what is done, the body, the rest.
-    const std::size_t rebuilt = out.size() + (eq - from) + found->second.size() + (s.size() - name_end);
+    const std::size_t rebuilt = out.size() + (eq - from) + slot.size + (s.size() - name_end);
     if (rebuilt >= limits::kStatementRefused) throw ToolError(Msg::LineTooLong);
     out.append(s.substr(from, eq - from));
-    out.append(found->second);
+    out.append(body(slot));
     from = name_end;
   }
   out.append(s.substr(from));
-  work_.swap(out);
   return work_;
 }
 

@@ -22,12 +22,9 @@ bool NoteWriter::begin(Run& run) {
 }
 
 void NoteWriter::choose_group(Msg none_saved) {
-  if (group_.empty()) {
-    group_ = saved_;
-  } else {
-    saved_ = group_;
-  }
-  if (group_.empty()) throw ToolError(none_saved);
+  // The group becomes the saved group; an empty one takes the saved group.
+  if (!group_.empty()) saved_.swap(group_);
+  if (saved_.empty()) throw ToolError(none_saved);
 }
 
 void NoteWriter::handle(Run& run) {
@@ -35,11 +32,11 @@ void NoteWriter::handle(Run& run) {
   group_.clear();
   expander_.expand(run.tokens, length_, group_);
   choose_group(Msg::Malformed);
-  if (group_ == "X") {
+  if (saved_ == "X") {
     if (length_.articulation) throw ToolError(Msg::RestArticulation);
     run.check_no_more_tokens();
   }
-  run.out.write(group_);
+  run.out.write(saved_);
   run.out.put('\n');
   run.check_no_more_tokens();
 }

@@ -35,7 +35,8 @@ class NoteWriter : public NoteStatementHandler {
   // Parses the length group and handles the tie; returns false when the
   // statement was a tie continuation and is written already.
   bool begin(Run& run);
-  // Takes the expander's group, or the saved one when it is empty.
+  // Makes the expander's group the saved group, or keeps the saved group
+  // when the expander's is empty; the statement then writes saved_group().
   void choose_group(Msg none_saved);
 
   Expander& expander_;

@@ -22,15 +22,16 @@ class StatementReader {
 
   std::int32_t line_number() const { return line_number_; }
   // The text an error report shows: the current line, or the statement.
-  const std::string& context() const { return context_; }
-  void set_context(std::string_view text) { context_.assign(text.data(), text.size()); }
+  // It views the current line, which lives until the next line is read.
+  std::string_view context() const { return context_; }
+  void set_context(std::string_view text) { context_ = text; }
 
  private:
   LineReader lines_;
-  std::string line_;
+  std::string_view line_;
   std::string_view rest_;
   std::int32_t line_number_ = 0;
-  std::string context_;
+  std::string_view context_;
 };
 
 }  // namespace scoretext

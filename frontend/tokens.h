@@ -42,11 +42,6 @@ class Tokens {
   std::vector<std::string_view> upper_;
   std::vector<std::string_view> raw_;
   std::size_t pos_ = 0;
-  struct Span {
-    std::size_t begin, size;
-    bool quoted;
-  };
-  std::vector<Span> spans_;
 };
 
 }  // namespace scoretext
