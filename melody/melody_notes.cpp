@@ -52,9 +52,11 @@ void MelodyWriter::handle(Run& run) {
   group_.clear();
   expander_.expand(run.tokens, length_, group_);
   choose_group(Msg::NoNotes);
-  run.out.write(group_);
+  // The chosen group is the saved group from here on.
+  const std::string& group = saved_;
+  run.out.write(group);
   run.out.put(' ');
-  if (group_ == "X") {
+  if (group == "X") {
     // A repeated rest: the articulation check the rest mark had when named.
     if (length_.articulation) throw ToolError(Msg::RestArticulation);
     run.check_no_more_tokens();
