@@ -1,0 +1,21 @@
+// Capacities of drum parts and of the drum definition file.
+#pragma once
+
+#include <cstddef>
+
+namespace scoretext::drum {
+
+// Note numbers that a drum definition can assign: 0 ("C-2") to 119 ("B7").
+inline constexpr int kDrumNotes = 120;
+// A definition file may hold at most this many instruments; the next
+// definition is refused.
+inline constexpr std::size_t kInstrumentsMax = 119;
+// Longest instrument name, in characters.
+inline constexpr std::size_t kInstrumentNameMax = 10;
+// A definition line whose text before its comment reaches this many
+// characters is refused.
+inline constexpr std::size_t kDefinitionLineRefused = 99999;
+// Largest velocity of an instrument group.
+inline constexpr int kVelocityMax = 127;
+
+}  // namespace scoretext::drum

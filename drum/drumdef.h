@@ -1,0 +1,72 @@
+// The drum kit of a run: the instruments that drumdef.txt names, each with
+// the note it plays.  Both drum tools read the file with this one reader;
+// the kit it returns is indexed 0..size()-1 in file order, so a tool that
+// keeps more per instrument (such as a running time) holds it in an array of
+// its own indexed the same way.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "drum_limits.h"
+
+namespace scoretext::drum {
+
+// The fixed name of the drum definition file, opened in the current directory.
+inline constexpr const char* kDrumFileName = "drumdef.txt";
+
+struct Instrument {
+  std::string name;  // 1 to 10 characters, upper case
+  int note;          // 0 to 119
+};
+
+class DrumKit {
+ public:
+  static constexpr int kNone = -1;
+
+  // Reads one definition line (without its line end), with every check of
+  // the file format.  A fault throws ToolError whose detail is `line` as
+  // given.  A line that is empty, blank or only a comment defines nothing.
+  void define(std::string_view line);
+
+  std::size_t size() const { return instruments_.size(); }
+  bool empty() const { return instruments_.empty(); }
+  const Instrument& operator[](std::size_t index) const { return instruments_[index]; }
+  const std::vector<Instrument>& instruments() const { return instruments_; }
+
+  // The index of the instrument whose name is exactly `name` (compared byte
+  // for byte; callers pass upper-cased tokens), or kNone.
+  int find(std::string_view name) const;
+  // The index of the instrument that plays `note` (0..119), or kNone.
+  int owner_of(int note) const { return owner_.at(static_cast<std::size_t>(note)); }
+
+ private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+
+  std::vector<Instrument> instruments_;
+  std::unordered_map<std::string, int, NameHash, std::equal_to<>> by_name_;
+  std::array<int, kDrumNotes> owner_ = make_owner();
+
+  static std::array<int, kDrumNotes> make_owner() {
+    std::array<int, kDrumNotes> owner;
+    owner.fill(kNone);
+    return owner;
+  }
+};
+
+// Reads a whole definition file given as its bytes.  Lines end at LF; a CR
+// right before the LF, or ending the last line, goes with the line end.  NUL
+// bytes are ordinary characters.
+DrumKit read_drum_definitions(std::string_view file_text);
+
+// Reads the definition file from an open descriptor, to its end.
+DrumKit read_drum_definitions(int fd);
+
+}  // namespace scoretext::drum
