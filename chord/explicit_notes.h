@@ -1,0 +1,26 @@
+// The explicit-note form both chord tools accept instead of a chord name:
+// one to eight notes written "*" and a note name, each optionally followed by
+// a velocity token.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "tokens.h"
+
+namespace scoretext::chord {
+
+// Checks a velocity token: "V" and a signed number 0..127.  Throws
+// "指定の誤り" when the text after the V is no number, "ベロシティが範囲を
+// 超えた" when it lies outside the range.
+void check_velocity(std::string_view token);
+
+// Reads notes from the token position, which is on a token beginning with
+// "*", appending " *NOTE" (accidental normalised) and " VELOCITY" for each.
+// Stops at the end of the tokens or on the first token that begins with
+// neither "*" nor, after a note, "V"; the position is left on that token.
+// Throws "音の指定の誤り" for a bad note and "音の数が制限を超えた" for
+// anything after the eighth note and its velocity.
+void read_explicit_notes(Tokens& tokens, std::string& group);
+
+}  // namespace scoretext::chord
