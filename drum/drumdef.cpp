@@ -1,9 +1,12 @@
 #include "drumdef.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
+#include "driver.h"
 #include "drum_notes.h"
 #include "tool_error.h"
 
@@ -83,6 +86,25 @@ DrumKit read_drum_definitions(int fd) {
     text.append(buffer, static_cast<std::size_t>(n));
   }
   return read_drum_definitions(text);
+}
+
+int load_drum_file(DrumKit& kit) {
+  const int fd = ::open(kDrumFileName, O_RDONLY);
+  struct stat st;
+  if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fd >= 0) ::close(fd);
+    write_stderr(std::string(kDrumFileName) + " open error\n");
+    return 1;
+  }
+  int status = 0;
+  try {
+    kit = read_drum_definitions(fd);
+  } catch (const ToolError& e) {
+    write_stderr("ERROR:" + cp932_text(e.message()) + ' ' + e.detail() + '\n');
+    status = 1;
+  }
+  ::close(fd);
+  return status;
 }
 
 }  // namespace scoretext::drum

@@ -69,4 +69,9 @@ DrumKit read_drum_definitions(std::string_view file_text);
 // Reads the definition file from an open descriptor, to its end.
 DrumKit read_drum_definitions(int fd);
 
+// Opens drumdef.txt in the current directory and reads it into `kit`.
+// Returns 0, or 1 after writing the report on standard error: the open error,
+// or "ERROR:<message> <definition line>".
+int load_drum_file(DrumKit& kit);
+
 }  // namespace scoretext::drum

@@ -1,0 +1,21 @@
+// quendro: a drum part into score text.  Each instrument of drumdef.txt is
+// written as the note it plays.
+#include "driver.h"
+#include "drum_statement.h"
+#include "drumdef.h"
+
+int main(int argc, char** argv) {
+  using namespace scoretext;
+  ToolConfig config;
+  config.usage = "quendro 0.20\nquendro in-file out-file\n";
+  config.token_refused = limits::kTokenRefusedLong;
+  config.accidental_settings = false;
+  config.midi_cc_list = false;
+  // Drum statements have no tie, so nothing waits for a tie continuation.
+  config.tie_checks = false;
+  config.bad_length = Msg::BadLength;
+
+  drum::DrumKit kit;
+  drum::DrumStatementWriter writer(kit);
+  return run_text_tool(argc, argv, config, writer, [&kit] { return drum::load_drum_file(kit); });
+}
