@@ -1,5 +1,8 @@
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -91,6 +94,27 @@ TEST(WriteOutput, UnwritablePlacesAreOpenErrors) {
   // A device that refuses the bytes: reported, and left where it is.
   EXPECT_EQ(text_of_failure([&] { write_output("/dev/full", {a}); }), "/dev/full open error\n");
   EXPECT_TRUE(std::filesystem::exists("/dev/full"));
+}
+
+TEST(WriteOutput, AFileThatCannotBeWrittenToTheEndIsRemoved) {
+  ScratchDir dir;
+  const std::string out = dir.path("out.mid");
+  write_bytes(out, Bytes(10, 0xEE));
+  // In a child process whose files may not grow past 1000 bytes.
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{1000, 1000};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const Bytes big(5000, 0x11);
+    const std::string text = text_of_failure([&] { write_output(out, {big}); });
+    ::_exit(text == out + " open error\n" ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 }  // namespace
