@@ -1,5 +1,6 @@
 #include "chord_spelling.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "tool_error.h"
@@ -53,12 +54,20 @@ ChordNotes spell_chord(std::string_view name) {
 }
 
 void append_chord_notes(const ChordNotes& notes, std::string_view velocity, std::string& group) {
+  // Sized once, then filled: this runs for every chord of a part.
+  std::size_t size = 0;
+  for (int v : notes.slots)
+    if (v != ChordNotes::kEmpty) size += pitch_name(v).size() + velocity.size() + 2;
+  const std::size_t start = group.size();
+  group.resize(start + size);
+  char* p = group.data() + start;
   for (int v : notes.slots) {
     if (v == ChordNotes::kEmpty) continue;
-    group += pitch_name(v);
-    group += ' ';
-    group += velocity;
-    group += ' ';
+    const std::string_view name = pitch_name(v);
+    p = std::copy(name.begin(), name.end(), p);
+    *p++ = ' ';
+    p = std::copy(velocity.begin(), velocity.end(), p);
+    *p++ = ' ';
   }
 }
 

@@ -496,11 +496,6 @@ constexpr NameIndex<21> kOnBassIndex{kOnBassNames};
 constexpr NameIndex<21> kSlashBassIndex{kSlashBassNames};
 static_assert(kRootIndex.well_formed() && kOnBassIndex.well_formed() && kSlashBassIndex.well_formed());
 
-constexpr std::array<std::string_view, kPitchCount> kPitchNames = {
-    "*C2", "*C2#", "*D2", "*D2#", "*E2", "*F2", "*F2#", "*G2", "*G2#", "*A2", "*A2#", "*B2",
-    "*C3", "*C3#", "*D3", "*D3#", "*E3", "*F3", "*F3#", "*G3", "*G3#", "*A3", "*A3#", "*B3",
-    "*C4", "*C4#", "*D4", "*D4#", "*E4", "*F4", "*F4#", "*G4", "*G4#", "*A4", "*A4#", "*B4"};
-
 std::optional<int> semitone_of(const NameIndex<21>& index, std::string_view name) {
   if (auto at = index.find(name)) return kSemitones[*at];
   return std::nullopt;
@@ -522,7 +517,5 @@ std::optional<int> slash_bass_semitone(std::string_view name) { return semitone_
 std::span<const std::string_view> root_names() { return kRootNames; }
 std::span<const std::string_view> on_bass_names() { return kOnBassNames; }
 std::span<const std::string_view> slash_bass_names() { return kSlashBassNames; }
-
-std::string_view pitch_name(int index) { return kPitchNames.at(static_cast<std::size_t>(index)); }
 
 }  // namespace scoretext::chord
