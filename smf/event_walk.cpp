@@ -1,5 +1,6 @@
 #include "event_walk.h"
 
+#include <array>
 #include <cstddef>
 
 #include "tool_error.h"
@@ -12,6 +13,29 @@ namespace {
 // read, so that a long run of continuation bytes cannot overflow it; any
 // value this large runs past every track anyway.
 constexpr std::uint64_t kLengthCeiling = std::uint64_t{1} << 40;
+constexpr std::uint8_t kMetaEvent = 0xFF;
+
+[[noreturn, gnu::noinline]] void overrun() { throw ToolError(Msg::SmfEventOverrun); }
+[[noreturn, gnu::noinline]] void unsupported() { throw ToolError(Msg::SmfUnsupported); }
+
+// What follows each status byte, looked up once per event.
+enum class StatusKind : std::uint8_t {
+  Other,     // meta event, system message, or a data byte (running status)
+  OneData,   // program change, channel pressure
+  TwoData,   // control change, pitch bend
+  KeyFirst,  // note off, note on, polyphonic key pressure: a key, then a value
+};
+
+constexpr std::array<StatusKind, 256> kStatusKinds = [] {
+  std::array<StatusKind, 256> kinds{};
+  for (int status = 0x80; status <= 0xEF; ++status) {
+    kinds[status] = status <= 0xAF   ? StatusKind::KeyFirst
+                    : status <= 0xBF ? StatusKind::TwoData
+                    : status <= 0xDF ? StatusKind::OneData
+                                     : StatusKind::TwoData;
+  }
+  return kinds;
+}();
 
 class EventCursor {
  public:
@@ -19,6 +43,53 @@ class EventCursor {
 
   bool at_end() const { return position_ == data_.size(); }
 
+  // Most events are a one-byte delta time and a channel event.  When four
+  // bytes are at hand, such an event is taken without a check per byte;
+  // false leaves everything else to the general walk.
+  bool take_short_channel_event(const KeyMap& keys) {
+    if (data_.size() - position_ < 4) return false;
+    std::uint8_t* event = data_.data() + position_;
+    if (event[0] & 0x80) return false;
+    switch (kStatusKinds[event[1]]) {
+      case StatusKind::KeyFirst:
+        event[2] = keys[event[2]];
+        [[fallthrough]];
+      case StatusKind::TwoData:
+        position_ += 4;
+        return true;
+      case StatusKind::OneData:
+        position_ += 3;
+        return true;
+      case StatusKind::Other:
+        break;
+    }
+    return false;
+  }
+
+  void take_event(const KeyMap& keys) {
+    take_quantity();  // delta time
+    const std::uint8_t status = take();
+    switch (kStatusKinds[status]) {
+      case StatusKind::KeyFirst:
+        require(2);
+        data_[position_] = keys[data_[position_]];
+        position_ += 2;
+        return;
+      case StatusKind::TwoData:
+        skip(2);
+        return;
+      case StatusKind::OneData:
+        skip(1);
+        return;
+      case StatusKind::Other:
+        break;
+    }
+    if (status != kMetaEvent) unsupported();  // system exclusive, system messages, running status
+    take();                                   // meta event type
+    skip(take_quantity());
+  }
+
+ private:
   std::uint8_t take() {
     require(1);
     return data_[position_++];
@@ -40,44 +111,21 @@ class EventCursor {
     position_ += static_cast<std::size_t>(count);
   }
 
-  // The note key is the first of the two data bytes after the status.
-  void map_key_and_skip(const KeyMap& keys) {
-    require(2);
-    data_[position_] = keys[data_[position_]];
-    position_ += 2;
-  }
-
- private:
   void require(std::uint64_t count) const {
-    if (count > data_.size() - position_) throw ToolError(Msg::SmfEventOverrun);
+    if (count > data_.size() - position_) [[unlikely]] overrun();
   }
 
   std::span<std::uint8_t> data_;
   std::size_t position_ = 0;
 };
 
-void walk_event(EventCursor& cursor, const KeyMap& keys) {
-  cursor.take_quantity();  // delta time
-  const std::uint8_t status = cursor.take();
-  if (status >= 0x80 && status <= 0xAF) {  // note off, note on, key pressure
-    cursor.map_key_and_skip(keys);
-  } else if ((status >= 0xB0 && status <= 0xBF) || (status >= 0xE0 && status <= 0xEF)) {
-    cursor.skip(2);  // control change, pitch bend
-  } else if (status >= 0xC0 && status <= 0xDF) {
-    cursor.skip(1);  // program change, channel pressure
-  } else if (status == 0xFF) {
-    cursor.take();  // meta event type
-    cursor.skip(cursor.take_quantity());
-  } else {
-    throw ToolError(Msg::SmfUnsupported);
-  }
-}
-
 }  // namespace
 
 void walk_track(std::span<std::uint8_t> data, const KeyMap& keys) {
   EventCursor cursor(data);
-  while (!cursor.at_end()) walk_event(cursor, keys);
+  while (!cursor.at_end()) {
+    if (!cursor.take_short_channel_event(keys)) cursor.take_event(keys);
+  }
 }
 
 }  // namespace scoretext::smf

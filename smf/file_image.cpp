@@ -31,10 +31,9 @@ class Descriptor {
   int fd_;
 };
 
-std::unique_ptr<std::uint8_t[]> grown(std::unique_ptr<std::uint8_t[]> old, std::size_t used,
-                                      std::size_t capacity) {
-  auto bigger = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
-  std::memcpy(bigger.get(), old.get(), used);
+ByteStorage grown(const ByteStorage& old, std::size_t used, std::size_t capacity) {
+  ByteStorage bigger(capacity);
+  std::memcpy(bigger.data(), old.data(), used);
   return bigger;
 }
 
@@ -54,15 +53,13 @@ FileImage load_file(const std::string& path) {
 
   // One byte more than the known size, so that the end of the file shows as
   // a read of nothing rather than as a full buffer.
-  std::size_t capacity = sized ? static_cast<std::size_t>(info.st_size) + 1 : kUnsizedStart;
-  auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+  ByteStorage bytes(sized ? static_cast<std::size_t>(info.st_size) + 1 : kUnsizedStart);
   std::size_t size = 0;
   for (;;) {
-    if (size == capacity) {
-      capacity = std::min(capacity * 2, kMaxFileBytes + 1);
-      bytes = grown(std::move(bytes), size, capacity);
+    if (size == bytes.capacity()) {
+      bytes = grown(bytes, size, std::min(size * 2, kMaxFileBytes + 1));
     }
-    const ssize_t got = ::read(fd, bytes.get() + size, capacity - size);
+    const ssize_t got = ::read(fd, bytes.data() + size, bytes.capacity() - size);
     if (got < 0) {
       if (errno == EINTR) continue;
       throw open_error(path);

@@ -4,24 +4,24 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
+
+#include "byte_storage.h"
 
 namespace scoretext::smf {
 
 class FileImage {
  public:
   FileImage() = default;
-  FileImage(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size)
-      : bytes_(std::move(bytes)), size_(size) {}
+  FileImage(ByteStorage storage, std::size_t size) : storage_(std::move(storage)), size_(size) {}
 
-  std::span<std::uint8_t> bytes() { return {bytes_.get(), size_}; }
-  std::span<const std::uint8_t> bytes() const { return {bytes_.get(), size_}; }
+  std::span<std::uint8_t> bytes() { return {storage_.data(), size_}; }
+  std::span<const std::uint8_t> bytes() const { return {storage_.data(), size_}; }
   std::size_t size() const { return size_; }
 
  private:
-  std::unique_ptr<std::uint8_t[]> bytes_;
+  ByteStorage storage_;
   std::size_t size_ = 0;
 };
 
