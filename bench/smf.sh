@@ -1,7 +1,9 @@
 #!/bin/sh
 # Speed and peak memory of ardic, ostrin and belvar on a 100 MB format-1
 # file, against cp of the same bytes.  ostrin joins two 50 MB files, since
-# the file with itself would pass the size limit.  Best of three runs each.
+# the file with itself would pass the size limit.  Median of five runs
+# each.  Peak memory is the run's largest resident size (for cp, that of the
+# benchmark's own Python before it started cp).
 #   bench/smf.sh [bin-dir]      (default build/bin, built when missing)
 set -eu
 cd "$(dirname "$0")/.."
@@ -36,28 +38,36 @@ open(f"{work}/half_b.mid", "wb").write(song(limit // 2 + 14))
 PY
 size=$(wc -c <"$work/song.mid")
 
-# best "seconds peak-kilobytes" of three runs of the command
-measure() {
-  best=""
-  for _ in 1 2 3; do
-    /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" >/dev/null || {
-      echo "failed: $*" >&2; exit 1; }
-    line=$(tail -n 1 "$work/time.txt")
-    if [ -z "$best" ] || [ "$(echo "$line $best" | awk '{print ($1 < $3)}')" = 1 ]; then best=$line; fi
-  done
-  echo "$best"
-}
-
-cp_line=$(measure cp "$work/song.mid" "$work/copy.mid")
-report() {
-  echo "$1 $2 $cp_line" | awk -v size="$size" '{
-    printf "%-7s %6.2f s  %5.2f x cp  peak %4d MB  (%.2f x the %d MB file)\n",
-           $1, $2, ($4 > 0 ? $2 / $4 : 0), $3 / 1024, $3 * 1024 / size, size / 1048576 }'
-}
-echo "file: $size bytes, 2 tracks"
-report cp "$cp_line"
-report ardic "$(measure "$bin/ardic" "$work/song.mid" 5 "$work/ardic.mid")"
-report ostrin "$(measure "$bin/ostrin" "$work/half_a.mid" "$work/half_b.mid" "$work/ostrin.mid")"
-report belvar "$(measure "$bin/belvar" "$work/song.mid" 1 "$work/belvar.mid")"
-echo "ostrin wrote $(wc -c <"$work/ostrin.mid") bytes, belvar $(wc -c <"$work/belvar.mid")"
-rm -f "$work"/copy.mid "$work"/ardic.mid "$work"/ostrin.mid "$work"/belvar.mid "$work"/time.txt
+# Five runs of each command, each writing a new output file; the median
+# wall time, its ratio to cp's, and the peak resident memory of the run.
+python3 - "$bin" "$work" "$size" <<'PY'
+import os, statistics, subprocess, sys, time
+bin_dir, work, size = sys.argv[1], sys.argv[2], int(sys.argv[3])
+def measure(*command):
+    times, peak = [], 0
+    for _ in range(5):
+        out = command[-1]
+        if os.path.exists(out):
+            os.remove(out)
+        start = time.perf_counter()
+        child = subprocess.Popen(command, stdout=subprocess.DEVNULL)
+        _, status, usage = os.wait4(child.pid, 0)
+        times.append(time.perf_counter() - start)
+        if status != 0:
+            sys.exit(f"failed: {' '.join(command)}")
+        peak = max(peak, usage.ru_maxrss)
+    return statistics.median(times), peak
+song, a, b = (os.path.join(work, n) for n in ("song.mid", "half_a.mid", "half_b.mid"))
+tool = lambda name: os.path.join(bin_dir, name)
+runs = [("cp", measure("cp", song, os.path.join(work, "copy.mid"))),
+        ("ardic", measure(tool("ardic"), song, "5", os.path.join(work, "ardic.mid"))),
+        ("ostrin", measure(tool("ostrin"), a, b, os.path.join(work, "ostrin.mid"))),
+        ("belvar", measure(tool("belvar"), song, "1", os.path.join(work, "belvar.mid")))]
+print(f"file: {size} bytes ({size / 1048576:.0f} MiB), 2 tracks; median of 5 runs")
+cp_time = runs[0][1][0]
+for name, (seconds, peak_kb) in runs:
+    print(f"{name:7s} {seconds * 1000:6.0f} ms  {seconds / cp_time:5.2f} x cp  "
+          f"peak {peak_kb / 1024:4.0f} MiB ({peak_kb * 1024 / size:.2f} x the file)")
+for name in ("copy", "ardic", "ostrin", "belvar"):
+    os.remove(os.path.join(work, name + ".mid"))
+PY
