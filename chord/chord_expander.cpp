@@ -2,6 +2,7 @@
 
 #include "chord_spelling.h"
 #include "explicit_notes.h"
+#include "note_group.h"
 #include "tool_error.h"
 
 namespace scoretext::chord {
@@ -31,13 +32,7 @@ void expand_chord(Tokens& tokens, std::string& group) {
 void ChordExpander::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
   // Nothing, or a velocity alone: the writer repeats the saved note group.
   if (tokens.at_end() || tokens.current()[0] == 'V') return;
-  if (tokens.current() == "X") {
-    if (length.articulation) throw ToolError(Msg::RestArticulation);
-    tokens.advance();
-    group.assign(1, 'X');
-    if (!tokens.at_end()) throw ToolError(Msg::Extra);
-    return;
-  }
+  if (take_rest_mark(tokens, length, group)) return;
   if (tokens.current()[0] == '*') {
     read_explicit_notes(tokens, group);
     if (tokens.at_end()) return;

@@ -1,6 +1,6 @@
 #include "explicit_notes.h"
 
-#include "capacities.h"
+#include "note_group.h"
 #include "note_name.h"
 #include "signed_number.h"
 #include "tool_error.h"
@@ -13,23 +13,15 @@ void check_velocity(std::string_view token) {
 }
 
 void read_explicit_notes(Tokens& tokens, std::string& group) {
-  for (int count = 1;; ++count) {
-    const std::string_view token = tokens.current();
-    if (token.empty() || token[0] != '*') return;
-    group += " *";
-    group += normalise_note(token.substr(1));
-    tokens.advance();
-    if (tokens.at_end()) return;
-    const std::string_view velocity = tokens.current();
-    if (velocity[0] == 'V') {
-      check_velocity(velocity);
-      group += ' ';
-      group += velocity;
-      tokens.advance();
-      if (tokens.at_end()) return;
-    }
-    if (count == limits::kNotesPerStatement) throw ToolError(Msg::TooManyNotes);
-  }
+  read_notes(
+      tokens, group,
+      [](std::string_view token, std::string& notes) {
+        if (token.empty() || token[0] != '*') return false;
+        notes += " *";
+        notes += normalise_note(token.substr(1));
+        return true;
+      },
+      no_token_left);
 }
 
 }  // namespace scoretext::chord

@@ -2,19 +2,14 @@
 
 #include "explicit_notes.h"
 #include "older_vocabulary.h"
+#include "note_group.h"
 #include "tool_error.h"
 
 namespace scoretext::chord {
 
 void OlderChordChecker::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
   if (tokens.at_end() || tokens.current()[0] == 'V') return;
-  if (tokens.current() == "X") {
-    if (length.articulation) throw ToolError(Msg::RestArticulation);
-    tokens.advance();
-    group.assign(1, 'X');
-    if (!tokens.at_end()) throw ToolError(Msg::Extra);
-    return;
-  }
+  if (take_rest_mark(tokens, length, group)) return;
   if (tokens.current()[0] == '*') {
     read_explicit_notes(tokens, group);
     // The notes carry their own velocities; nothing may follow them.

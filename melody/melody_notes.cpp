@@ -1,8 +1,7 @@
 #include "melody_notes.h"
 
-#include "capacities.h"
+#include "note_group.h"
 #include "note_name.h"
-#include "signed_number.h"
 #include "tool_error.h"
 
 namespace scoretext {
@@ -17,33 +16,16 @@ bool more_notes_follow(const Tokens& tokens) { return !tokens.at_end() && !is_qu
 }  // namespace
 
 void MelodyNotes::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
-  if (!more_notes_follow(tokens)) return;
-  if (tokens.current() == "X") {
-    if (length.articulation) throw ToolError(Msg::RestArticulation);
-    tokens.advance();
-    if (!tokens.at_end()) throw ToolError(Msg::Extra);
-    group.assign(1, 'X');
-    return;
-  }
-  for (int count = 1;; ++count) {
-    const std::string_view token = tokens.current();
-    if (token[0] < 'A' || token[0] > 'G') return;
-    group += " *";
-    group += normalise_note(token);
-    tokens.advance();
-    if (!more_notes_follow(tokens)) return;
-    const std::string_view velocity = tokens.current();
-    if (velocity[0] == 'V') {
-      const std::int32_t v = parse_signed(velocity.substr(1));
-      if (v < 0 || v > 127) throw ToolError(Msg::VelocityRange);
-      group += ' ';
-      group += velocity;
-      tokens.advance();
-      if (!more_notes_follow(tokens)) return;
-    }
-    // Whatever follows the eighth note, note or not, is one too many.
-    if (count == limits::kNotesPerStatement) throw ToolError(Msg::TooManyNotes);
-  }
+  if (!more_notes_follow(tokens) || take_rest_mark(tokens, length, group)) return;
+  read_notes(
+      tokens, group,
+      [](std::string_view token, std::string& notes) {
+        if (token[0] < 'A' || token[0] > 'G') return false;
+        notes += " *";
+        notes += normalise_note(token);
+        return true;
+      },
+      [](const Tokens& t) { return !more_notes_follow(t); });
 }
 
 void MelodyWriter::handle(Run& run) {

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "capacities.h"
-#include "signed_number.h"
+#include "note_group.h"
 #include "tool_error.h"
 
 namespace scoretext {
@@ -58,34 +57,18 @@ std::optional<std::string_view> tablature_pitch(std::string_view t) {
 }
 
 void TablatureExpander::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
-  if (tokens.at_end()) return;
-  if (tokens.current() == "X") {
-    if (length.articulation) throw ToolError(Msg::RestArticulation);
-    tokens.advance();
-    group.assign(1, 'X');
-    if (!tokens.at_end()) throw ToolError(Msg::Extra);
-    return;
-  }
-  for (int count = 1;; ++count) {
-    const std::string_view token = tokens.current();
-    if (token.empty() || !is_digit(token[0])) return;
-    const auto pitch = tablature_pitch(token);
-    if (!pitch) throw ToolError(Msg::BadTab);
-    group += " *";
-    group += *pitch;
-    tokens.advance();
-    if (tokens.at_end()) return;
-    const std::string_view velocity = tokens.current();
-    if (velocity[0] == 'V') {
-      const std::int32_t v = parse_signed(velocity.substr(1));
-      if (v < 0 || v > 127) throw ToolError(Msg::VelocityRange);
-      group += ' ';
-      group += velocity;
-      tokens.advance();
-      if (tokens.at_end()) return;
-    }
-    if (count == limits::kNotesPerStatement) throw ToolError(Msg::TooManyNotes);
-  }
+  if (tokens.at_end() || take_rest_mark(tokens, length, group)) return;
+  read_notes(
+      tokens, group,
+      [](std::string_view token, std::string& notes) {
+        if (!is_digit(token[0])) return false;  // left for the writer
+        const auto pitch = tablature_pitch(token);
+        if (!pitch) throw ToolError(Msg::BadTab);
+        notes += " *";
+        notes += *pitch;
+        return true;
+      },
+      no_token_left);
 }
 
 }  // namespace scoretext

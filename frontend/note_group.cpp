@@ -1,0 +1,27 @@
+#include "note_group.h"
+
+#include "signed_number.h"
+
+namespace scoretext {
+
+bool take_rest_mark(Tokens& tokens, const LengthGroup& length, std::string& group) {
+  if (tokens.current() != "X") return false;
+  if (length.articulation) throw ToolError(Msg::RestArticulation);
+  tokens.advance();
+  if (!tokens.at_end()) throw ToolError(Msg::Extra);
+  group.assign(1, 'X');
+  return true;
+}
+
+bool take_velocity(Tokens& tokens, std::string& group) {
+  const std::string_view velocity = tokens.current();
+  if (velocity.empty() || velocity[0] != 'V') return false;
+  const std::int32_t v = parse_signed(velocity.substr(1));
+  if (v < 0 || v > 127) throw ToolError(Msg::VelocityRange);
+  group += ' ';
+  group += velocity;
+  tokens.advance();
+  return true;
+}
+
+}  // namespace scoretext
