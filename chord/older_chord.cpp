@@ -40,15 +40,9 @@ std::string with_new_velocity(std::string_view group, std::string_view velocity)
 }
 
 void OlderChordWriter::handle(Run& run) {
-  if (!begin(run)) return;
-  group_.clear();
-  expander_.expand(run.tokens, length_, group_);
   // From here on the statement's group is the saved group.
-  choose_group(Msg::Malformed);
-  if (saved_ == "X") {
-    if (length_.articulation) throw ToolError(Msg::RestArticulation);
-    run.check_no_more_tokens();
-  }
+  if (!take_group(run, Msg::Malformed)) return;
+  check_rest(run);
   if (!run.tokens.at_end()) {
     const std::string_view velocity = run.tokens.current();
     if (velocity[0] != 'V') throw ToolError(Msg::Extra);

@@ -27,15 +27,23 @@ void NoteWriter::choose_group(Msg none_saved) {
   if (saved_.empty()) throw ToolError(none_saved);
 }
 
-void NoteWriter::handle(Run& run) {
-  if (!begin(run)) return;
+bool NoteWriter::take_group(Run& run, Msg none_saved) {
+  if (!begin(run)) return false;
   group_.clear();
   expander_.expand(run.tokens, length_, group_);
-  choose_group(Msg::Malformed);
-  if (saved_ == "X") {
-    if (length_.articulation) throw ToolError(Msg::RestArticulation);
-    run.check_no_more_tokens();
-  }
+  choose_group(none_saved);
+  return true;
+}
+
+void NoteWriter::check_rest(const Run& run) const {
+  if (saved_ != "X") return;
+  if (length_.articulation) throw ToolError(Msg::RestArticulation);
+  run.check_no_more_tokens();
+}
+
+void NoteWriter::handle(Run& run) {
+  if (!take_group(run, Msg::Malformed)) return;
+  check_rest(run);
   run.out.write(saved_);
   run.out.put('\n');
   run.check_no_more_tokens();

@@ -38,6 +38,12 @@ class NoteWriter : public NoteStatementHandler {
   // Makes the expander's group the saved group, or keeps the saved group
   // when the expander's is empty; the statement then writes saved_group().
   void choose_group(Msg none_saved);
+  // The steps every writer shares: the length group and the tie, then the
+  // expander and the choice of group.  False for a tie continuation, which
+  // is written already; otherwise the statement's group is saved_group().
+  bool take_group(Run& run, Msg none_saved);
+  // A rest may carry no articulation and nothing after it.
+  void check_rest(const Run& run) const;
 
   Expander& expander_;
   LengthGroup length_;

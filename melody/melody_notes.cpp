@@ -30,10 +30,7 @@ void MelodyNotes::expand(Tokens& tokens, const LengthGroup& length, std::string&
 
 void MelodyWriter::handle(Run& run) {
   comment_.clear();
-  if (!begin(run)) return;
-  group_.clear();
-  expander_.expand(run.tokens, length_, group_);
-  choose_group(Msg::NoNotes);
+  if (!take_group(run, Msg::NoNotes)) return;
   // The chosen group is the saved group from here on.
   const std::string& group = saved_;
   run.out.write(group);
