@@ -12,8 +12,8 @@ namespace scoretext::smf {
 namespace {
 
 constexpr const char* kUsage = "ardic in_file n outfile\n";
-// The text for a malformed shift has always named the argument trk; scripts
-// that parse it rely on that.
+// A malformed n is answered with this line, which names the argument trk;
+// it is kept as the tool's users know it.
 constexpr const char* kBadShift = "ardic in_file trk outfile\n";
 
 }  // namespace
