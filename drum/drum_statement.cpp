@@ -6,17 +6,6 @@
 #include "tool_error.h"
 
 namespace scoretext::drum {
-namespace {
-
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// "V" and a digit: a velocity, not an instrument name (the kit refuses such
-// names).
-bool is_velocity_token(std::string_view token) {
-  return token.size() >= 2 && token[0] == 'V' && is_digit(token[1]);
-}
-
-}  // namespace
 
 void DrumStatementWriter::handle(Run& run) {
   Tokens& tokens = run.tokens;

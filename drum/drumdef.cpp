@@ -13,8 +13,6 @@
 namespace scoretext::drum {
 namespace {
 
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 void skip_blanks(std::string_view text, std::size_t& pos) {
   while (pos < text.size() && text[pos] == ' ') ++pos;
 }
@@ -53,8 +51,7 @@ void DrumKit::define(std::string_view line) {
   if (pos == text.size()) fail(Msg::DrumNameMissing);
   const std::string_view name = word_at(text, pos);
   if (name.size() > kInstrumentNameMax) fail(Msg::DrumNameTooLong);
-  // Such a name would read as a velocity in a drum statement.
-  if (name.size() >= 2 && name[0] == 'V' && is_digit(name[1])) fail(Msg::DrumNameUnfit);
+  if (is_velocity_token(name)) fail(Msg::DrumNameUnfit);
   if (find(name) != kNone) fail(Msg::DrumNameTwice);
   if (instruments_.size() == kInstrumentsMax) fail(Msg::DrumTableFull);
 

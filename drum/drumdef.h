@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -18,6 +19,12 @@ namespace scoretext::drum {
 
 // The fixed name of the drum definition file, opened in the current directory.
 inline constexpr const char* kDrumFileName = "drumdef.txt";
+
+// "V" followed by a digit: a velocity in a drum statement, and therefore no
+// instrument name.
+constexpr bool is_velocity_token(std::string_view token) {
+  return token.size() >= 2 && token[0] == 'V' && token[1] >= '0' && token[1] <= '9';
+}
 
 struct Instrument {
   std::string name;  // 1 to 10 characters, upper case
