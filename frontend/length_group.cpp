@@ -12,13 +12,21 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 bool is_length_token(std::string_view t) {
   // Four and two whole notes, whole to sixty-fourth, then up to two dots.
-  std::size_t dots = 0;
-  while (dots < 2 && !t.empty() && t.back() == '.') {
-    t.remove_suffix(1);
-    ++dots;
+  std::size_t n = t.size();
+  if (n > 0 && t[n - 1] == '.') --n;
+  if (n > 0 && t[n - 1] == '.') --n;
+  if (n == 1) return t[0] == '1' || t[0] == '2' || t[0] == '4' || t[0] == '8';
+  if (n != 2) return false;
+  switch (t[0]) {
+    case '1':
+      return t[1] == '4' || t[1] == '2' || t[1] == '6';
+    case '3':
+      return t[1] == '2';
+    case '6':
+      return t[1] == '4';
+    default:
+      return false;
   }
-  return t == "14" || t == "12" || t == "1" || t == "2" || t == "4" || t == "8" || t == "16" || t == "32" ||
-         t == "64";
 }
 
 bool is_bracket_token(std::string_view t) { return t.size() == 2 && t[0] == ']' && t[1] >= '2' && t[1] <= '9'; }

@@ -37,6 +37,25 @@ TEST(Tokens, BlanksOnlySeparateAndOnlyAToZIsUpperCased) {
   EXPECT_TRUE(t.at_end());
 }
 
+TEST(Tokens, UpperCasesEveryByteValueAlike) {
+  // Every byte value at every position of a long token: only a..z change.
+  std::string all;
+  for (int round = 0; round < 3; ++round)
+    for (int c = 0; c < 256; ++c)
+      if (c != ' ') all.push_back(static_cast<char>(c));
+  for (std::size_t shift = 0; shift < 9; ++shift) {
+    ToolConfig config;
+    config.token_refused = 10000;
+    const std::string text = all.substr(shift);
+    const auto tokens = split(text, config);
+    ASSERT_EQ(tokens.size(), 1u);
+    std::string want = text;
+    for (char& c : want)
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    EXPECT_EQ(tokens[0], want) << shift;
+  }
+}
+
 TEST(Tokens, QuoteAwareForm) {
   ToolConfig config;
   config.quote_aware = true;
