@@ -10,11 +10,6 @@
 
 namespace scoretext::chord {
 
-// Checks a velocity token: "V" and a signed number 0..127.  Throws
-// "指定の誤り" when the text after the V is no number, "ベロシティが範囲を
-// 超えた" when it lies outside the range.
-void check_velocity(std::string_view token);
-
 // Reads notes from the token position, which is on a token beginning with
 // "*", appending " *NOTE" (accidental normalised) and " VELOCITY" for each.
 // Stops at the end of the tokens or on the first token that begins with

@@ -12,9 +12,6 @@ inline constexpr int kDrumNotes = 120;
 inline constexpr std::size_t kInstrumentsMax = 119;
 // Longest instrument name, in characters.
 inline constexpr std::size_t kInstrumentNameMax = 10;
-// A definition line whose text before its comment reaches this many
-// characters is refused.
-inline constexpr std::size_t kDefinitionLineRefused = 99999;
 // Largest velocity of an instrument group.
 inline constexpr int kVelocityMax = 127;
 

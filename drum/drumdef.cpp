@@ -6,8 +6,10 @@
 
 #include <cerrno>
 
+#include "capacities.h"
 #include "driver.h"
 #include "drum_notes.h"
+#include "tokens.h"
 #include "tool_error.h"
 
 namespace scoretext::drum {
@@ -34,10 +36,8 @@ void DrumKit::define(std::string_view line) {
   auto fail = [line](Msg message) { throw ToolError(message, std::string(line)); };
 
   std::string text(line.substr(0, line.find("//")));
-  if (text.size() >= kDefinitionLineRefused) fail(Msg::LineTooLong);
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  if (text.size() >= limits::kLineRefused) fail(Msg::LineTooLong);
+  upper_case(text.data(), text.size());
 
   std::size_t pos = 0;
   skip_blanks(text, pos);

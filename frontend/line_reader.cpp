@@ -82,11 +82,4 @@ bool LineReader::next(std::string_view& line) {
   return true;
 }
 
-bool LineReader::next(std::string& line) {
-  std::string_view view;
-  if (!next(view)) return false;
-  line.assign(view.data(), view.size());
-  return true;
-}
-
 }  // namespace scoretext

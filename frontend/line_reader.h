@@ -22,7 +22,6 @@ class LineReader {
   // long, `line` holds its first `refused` characters and too_long() is
   // true; the rest of it is not read.
   bool next(std::string_view& line);
-  bool next(std::string& line);
   bool too_long() const { return too_long_; }
 
  private:

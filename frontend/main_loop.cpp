@@ -16,10 +16,9 @@ void run_main_loop(StatementReader& reader, MacroTable& macros, Run& run) {
     if (macros.step(statement)) continue;
     run.tokens.tokenize(statement, run.config);
     if (run.tokens.empty()) throw ToolError(Msg::Malformed);
+    // A recogniser that declines leaves the position on the first token.
     if (recognise_setting(run)) continue;
-    run.tokens.set_position(0);
     if (recognise_pattern_statement(run)) continue;
-    run.tokens.set_position(0);
     run.notes.handle(run);
   }
 }

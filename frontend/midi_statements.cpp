@@ -7,6 +7,7 @@
 #include "note_name.h"
 #include "signed_number.h"
 #include "tool_error.h"
+#include "word_list.h"
 
 namespace scoretext {
 
@@ -42,14 +43,6 @@ constexpr std::array<std::string_view, 6> kSwitches = {"HO1", "PR", "SS", "SF", 
 constexpr std::array<std::string_view, 21> kFurtherSevenBit = {"VS", "TI",   "RE",  "AT",  "BR",  "DT", "VR",
                                                                "VD", "VL",   "CS10", "GC5", "GC6", "GC7", "GC8",
                                                                "PC", "ED",  "TD",  "CD",  "SD",  "FD", "HLD"};
-
-template <std::size_t N>
-bool in_list(const std::array<std::string_view, N>& list, std::string_view name) {
-  for (std::string_view n : list) {
-    if (n == name) return true;
-  }
-  return false;
-}
 
 // "CC#0".."CC#119" and "MM#120".."MM#127", written without leading zeros.
 bool in_cc_list(std::string_view name) {

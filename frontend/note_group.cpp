@@ -13,11 +13,15 @@ bool take_rest_mark(Tokens& tokens, const LengthGroup& length, std::string& grou
   return true;
 }
 
+void check_velocity(std::string_view token) {
+  const std::int32_t v = parse_signed(token.substr(1));
+  if (v < 0 || v > 127) throw ToolError(Msg::VelocityRange);
+}
+
 bool take_velocity(Tokens& tokens, std::string& group) {
   const std::string_view velocity = tokens.current();
   if (velocity.empty() || velocity[0] != 'V') return false;
-  const std::int32_t v = parse_signed(velocity.substr(1));
-  if (v < 0 || v > 127) throw ToolError(Msg::VelocityRange);
+  check_velocity(velocity);
   group += ' ';
   group += velocity;
   tokens.advance();

@@ -16,6 +16,11 @@ namespace scoretext {
 // mark, is refused.  Returns false (nothing taken) for any other token.
 bool take_rest_mark(Tokens& tokens, const LengthGroup& length, std::string& group);
 
+// Checks a velocity token: "V" and a signed number 0..127.  Throws
+// "指定の誤り" when the text after the V is no number and
+// "ベロシティが範囲を超えた" when it lies outside the range.
+void check_velocity(std::string_view token);
+
 // If the token at the position is a velocity token, "V" and a number 0..127
 // ("ベロシティが範囲を超えた" beyond; "指定の誤り" for what is no number),
 // appends a blank and the token as written and steps past it.

@@ -51,7 +51,6 @@ void NoteWriter::handle(Run& run) {
 
 void NoteWriter::reset() {
   length_.text.clear();
-  group_.clear();
   saved_.clear();
 }
 

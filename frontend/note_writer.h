@@ -31,13 +31,6 @@ class NoteWriter : public NoteStatementHandler {
   const std::string& saved_group() const { return saved_; }
 
  protected:
-  // The steps of a note statement, for tools whose writer adds to them.
-  // Parses the length group and handles the tie; returns false when the
-  // statement was a tie continuation and is written already.
-  bool begin(Run& run);
-  // Makes the expander's group the saved group, or keeps the saved group
-  // when the expander's is empty; the statement then writes saved_group().
-  void choose_group(Msg none_saved);
   // The steps every writer shares: the length group and the tie, then the
   // expander and the choice of group.  False for a tie continuation, which
   // is written already; otherwise the statement's group is saved_group().
@@ -45,10 +38,19 @@ class NoteWriter : public NoteStatementHandler {
   // A rest may carry no articulation and nothing after it.
   void check_rest(const Run& run) const;
 
-  Expander& expander_;
   LengthGroup length_;
-  std::string group_;
   std::string saved_;
+
+ private:
+  // Parses the length group and handles the tie; false for a tie
+  // continuation, which is written already.
+  bool begin(Run& run);
+  // Makes the expander's group the saved group, or keeps the saved group
+  // when the expander's is empty.
+  void choose_group(Msg none_saved);
+
+  Expander& expander_;
+  std::string group_;  // the expander's group, before the choice
 };
 
 }  // namespace scoretext

@@ -34,8 +34,11 @@ std::vector<std::string> all_lines(const std::string& text, std::size_t refused 
   Source src(text);
   LineReader reader(src.fd(), refused);
   std::vector<std::string> lines;
-  std::string line;
-  while (reader.next(line)) lines.push_back(reader.too_long() ? "!" + line : line);
+  std::string_view line;
+  while (reader.next(line)) {
+    lines.emplace_back(reader.too_long() ? "!" : "");
+    lines.back().append(line);
+  }
   return lines;
 }
 

@@ -7,6 +7,7 @@
 #include "midi_statements.h"
 #include "signed_number.h"
 #include "tool_error.h"
+#include "word_list.h"
 
 namespace scoretext {
 
@@ -46,11 +47,6 @@ constexpr std::array<Setting, 14> kSettings = {{
     {"SSB", Kind::Accidental, true, true, false, true},
     {"SSC", Kind::Clear, true, true, false, true},
 }};
-
-template <std::size_t N>
-bool in_list(const std::array<std::string_view, N>& list, std::string_view token) {
-  return std::find(list.begin(), list.end(), token) != list.end();
-}
 
 bool is_sn_value(std::string_view t) {
   if (t.size() == 1) return t[0] >= '0' && t[0] <= '9';

@@ -1,6 +1,5 @@
 #include "tokens.h"
 
-#include <cstdint>
 #include <cstring>
 
 #include "capacities.h"
@@ -8,31 +7,11 @@
 
 namespace scoretext {
 
-namespace {
-
-// a to z become A to Z; every other byte stays.  Eight bytes at a time:
-// a byte's top bit marks whether it lies in a..z, and that bit shifted down
-// to 0x20 is the difference between the two cases.
 void upper_case(char* text, std::size_t n) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kTops = 0x8080808080808080ull;
-  std::size_t i = 0;
-  for (; i + 8 <= n; i += 8) {
-    std::uint64_t x;
-    std::memcpy(&x, text + i, 8);
-    const std::uint64_t low7 = x & ~kTops;
-    const std::uint64_t from_a = low7 + (0x80 - 'a') * kOnes;      // top bit: >= 'a'
-    const std::uint64_t past_z = low7 + (0x80 - 'z' - 1) * kOnes;  // top bit: > 'z'
-    const std::uint64_t lower = from_a & ~past_z & ~x & kTops;
-    x ^= lower >> 2;
-    std::memcpy(text + i, &x, 8);
-  }
-  for (; i < n; ++i) {
+  for (std::size_t i = 0; i < n; ++i) {
     if (text[i] >= 'a' && text[i] <= 'z') text[i] = static_cast<char>(text[i] - 'a' + 'A');
   }
 }
-
-}  // namespace
 
 void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
   upper_.clear();

@@ -11,6 +11,9 @@
 
 namespace scoretext {
 
+// a to z become A to Z, in place; every other byte stays.
+void upper_case(char* text, std::size_t size);
+
 class Tokens {
  public:
   // Splits the statement into blank-separated tokens and upper-cases them
@@ -27,7 +30,6 @@ class Tokens {
   void set_position(std::size_t pos) { pos_ = pos; }
   void advance() { ++pos_; }
   bool at_end() const { return pos_ >= upper_.size(); }
-  bool more_after_current() const { return pos_ + 1 < upper_.size(); }
 
   // The upper-cased token at the position (empty text when there is none).
   std::string_view current() const { return at(pos_); }
