@@ -1,9 +1,9 @@
-#include "chord_expander.h"
+#include "chord/chord_expander.h"
 
-#include "chord_spelling.h"
-#include "explicit_notes.h"
-#include "note_group.h"
-#include "tool_error.h"
+#include "chord/chord_spelling.h"
+#include "chord/explicit_notes.h"
+#include "frontend/note_group.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::chord {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "note_writer.h"
+#include "frontend/note_writer.h"
 
 namespace scoretext::chord {
 

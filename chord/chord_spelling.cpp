@@ -1,9 +1,9 @@
-#include "chord_spelling.h"
+#include "chord/chord_spelling.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::chord {
 

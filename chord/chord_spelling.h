@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "chord_table.h"
+#include "chord/chord_table.h"
 
 namespace scoretext::chord {
 

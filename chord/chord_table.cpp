@@ -1,6 +1,6 @@
-#include "chord_table.h"
+#include "chord/chord_table.h"
 
-#include "name_index.h"
+#include "chord/name_index.h"
 
 namespace scoretext::chord {
 namespace {

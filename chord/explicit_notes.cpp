@@ -1,7 +1,7 @@
-#include "explicit_notes.h"
+#include "chord/explicit_notes.h"
 
-#include "note_group.h"
-#include "note_name.h"
+#include "frontend/note_group.h"
+#include "frontend/note_name.h"
 
 namespace scoretext::chord {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tokens.h"
+#include "frontend/tokens.h"
 
 namespace scoretext::chord {
 

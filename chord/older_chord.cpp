@@ -1,9 +1,9 @@
-#include "older_chord.h"
+#include "chord/older_chord.h"
 
-#include "explicit_notes.h"
-#include "older_vocabulary.h"
-#include "note_group.h"
-#include "tool_error.h"
+#include "chord/explicit_notes.h"
+#include "chord/older_vocabulary.h"
+#include "frontend/note_group.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::chord {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "note_writer.h"
+#include "frontend/note_writer.h"
 
 namespace scoretext::chord {
 

@@ -1,6 +1,6 @@
-#include "older_vocabulary.h"
+#include "chord/older_vocabulary.h"
 
-#include "name_index.h"
+#include "chord/name_index.h"
 
 namespace scoretext::chord::older {
 namespace {

@@ -1,7 +1,7 @@
 // talven2: chord names into score-text notes.
-#include "chord_expander.h"
-#include "driver.h"
-#include "note_writer.h"
+#include "chord/chord_expander.h"
+#include "frontend/driver.h"
+#include "frontend/note_writer.h"
 
 int main(int argc, char** argv) {
   using namespace scoretext;

@@ -1,7 +1,7 @@
 // talven: chord names checked against the older vocabulary and written as
 // they stand.
-#include "driver.h"
-#include "older_chord.h"
+#include "frontend/driver.h"
+#include "chord/older_chord.h"
 
 int main(int argc, char** argv) {
   using namespace scoretext;

@@ -1,10 +1,10 @@
-#include "drum_notes.h"
+#include "drum/drum_notes.h"
 
 #include <array>
 #include <string>
 #include <unordered_map>
 
-#include "drum_limits.h"
+#include "drum/drum_limits.h"
 
 namespace scoretext::drum {
 namespace {

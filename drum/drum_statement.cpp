@@ -1,9 +1,9 @@
-#include "drum_statement.h"
+#include "drum/drum_statement.h"
 
-#include "drum_notes.h"
-#include "length_group.h"
-#include "signed_number.h"
-#include "tool_error.h"
+#include "drum/drum_notes.h"
+#include "frontend/length_group.h"
+#include "frontend/signed_number.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::drum {
 

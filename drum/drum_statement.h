@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "drumdef.h"
-#include "run.h"
+#include "drum/drumdef.h"
+#include "frontend/run.h"
 
 namespace scoretext::drum {
 

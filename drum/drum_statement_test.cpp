@@ -1,4 +1,4 @@
-#include "drum_statement.h"
+#include "drum/drum_statement.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::drum {
 namespace {

@@ -1,4 +1,4 @@
-#include "drumdef.h"
+#include "drum/drumdef.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,11 +6,11 @@
 
 #include <cerrno>
 
-#include "capacities.h"
-#include "driver.h"
-#include "drum_notes.h"
-#include "tokens.h"
-#include "tool_error.h"
+#include "frontend/capacities.h"
+#include "frontend/driver.h"
+#include "drum/drum_notes.h"
+#include "frontend/tokens.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::drum {
 namespace {

@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "drum_limits.h"
+#include "drum/drum_limits.h"
 
 namespace scoretext::drum {
 

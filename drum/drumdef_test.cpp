@@ -1,12 +1,12 @@
-#include "drumdef.h"
+#include "drum/drumdef.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
-#include "drum_notes.h"
-#include "tool_error.h"
+#include "drum/drum_notes.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::drum {
 namespace {

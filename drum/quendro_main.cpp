@@ -1,8 +1,8 @@
 // quendro: a drum part into score text.  Each instrument of drumdef.txt is
 // written as the note it plays.
-#include "driver.h"
-#include "drum_statement.h"
-#include "drumdef.h"
+#include "frontend/driver.h"
+#include "drum/drum_statement.h"
+#include "drum/drumdef.h"
 
 int main(int argc, char** argv) {
   using namespace scoretext;

@@ -1,4 +1,4 @@
-#include "driver.h"
+#include "frontend/driver.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -6,11 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "macro_table.h"
-#include "main_loop.h"
-#include "output.h"
-#include "statement_reader.h"
-#include "tool_error.h"
+#include "frontend/macro_table.h"
+#include "frontend/main_loop.h"
+#include "frontend/output.h"
+#include "frontend/statement_reader.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

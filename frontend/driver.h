@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "run.h"
-#include "tool_config.h"
+#include "frontend/run.h"
+#include "frontend/tool_config.h"
 
 namespace scoretext {
 

@@ -1,6 +1,6 @@
-#include "length_group.h"
+#include "frontend/length_group.h"
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "messages.h"
-#include "tokens.h"
+#include "frontend/messages.h"
+#include "frontend/tokens.h"
 
 namespace scoretext {
 

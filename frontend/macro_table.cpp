@@ -1,9 +1,9 @@
-#include "macro_table.h"
+#include "frontend/macro_table.h"
 
 #include <functional>
 
-#include "capacities.h"
-#include "tool_error.h"
+#include "frontend/capacities.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

@@ -1,8 +1,8 @@
-#include "macro_table.h"
+#include "frontend/macro_table.h"
 
 #include <gtest/gtest.h>
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 namespace {

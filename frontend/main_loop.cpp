@@ -1,8 +1,8 @@
-#include "main_loop.h"
+#include "frontend/main_loop.h"
 
-#include "pattern_blocks.h"
-#include "settings.h"
-#include "tool_error.h"
+#include "frontend/pattern_blocks.h"
+#include "frontend/settings.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

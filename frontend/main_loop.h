@@ -2,9 +2,9 @@
 // is tokenized and is offered to the recognisers in a fixed order.
 #pragma once
 
-#include "macro_table.h"
-#include "run.h"
-#include "statement_reader.h"
+#include "frontend/macro_table.h"
+#include "frontend/run.h"
+#include "frontend/statement_reader.h"
 
 namespace scoretext {
 

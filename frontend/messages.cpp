@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "frontend/messages.h"
 
 #include <array>
 #include <iconv.h>

@@ -1,13 +1,13 @@
-#include "midi_statements.h"
+#include "frontend/midi_statements.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "note_name.h"
-#include "signed_number.h"
-#include "tool_error.h"
-#include "word_list.h"
+#include "frontend/note_name.h"
+#include "frontend/signed_number.h"
+#include "frontend/tool_error.h"
+#include "frontend/word_list.h"
 
 namespace scoretext {
 

@@ -2,7 +2,7 @@
 // or !NON C4 V90.  They are checked against their ranges and copied.
 #pragma once
 
-#include "run.h"
+#include "frontend/run.h"
 
 namespace scoretext {
 

@@ -1,6 +1,6 @@
-#include "note_group.h"
+#include "frontend/note_group.h"
 
-#include "signed_number.h"
+#include "frontend/signed_number.h"
 
 namespace scoretext {
 

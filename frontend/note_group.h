@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "capacities.h"
-#include "length_group.h"
-#include "tokens.h"
-#include "tool_error.h"
+#include "frontend/capacities.h"
+#include "frontend/length_group.h"
+#include "frontend/tokens.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

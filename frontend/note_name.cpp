@@ -1,6 +1,6 @@
-#include "note_name.h"
+#include "frontend/note_name.h"
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

@@ -1,8 +1,8 @@
-#include "note_name.h"
+#include "frontend/note_name.h"
 
 #include <gtest/gtest.h>
 
-#include "length_group.h"
+#include "frontend/length_group.h"
 
 namespace scoretext {
 

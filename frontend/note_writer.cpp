@@ -1,6 +1,6 @@
-#include "note_writer.h"
+#include "frontend/note_writer.h"
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "length_group.h"
-#include "run.h"
+#include "frontend/length_group.h"
+#include "frontend/run.h"
 
 namespace scoretext {
 

@@ -1,4 +1,4 @@
-#include "output.h"
+#include "frontend/output.h"
 
 #include <cerrno>
 #include <unistd.h>

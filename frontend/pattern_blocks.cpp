@@ -1,7 +1,7 @@
-#include "pattern_blocks.h"
+#include "frontend/pattern_blocks.h"
 
-#include "signed_number.h"
-#include "tool_error.h"
+#include "frontend/signed_number.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

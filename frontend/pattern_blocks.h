@@ -2,7 +2,7 @@
 // statements are checked and copied; the patterns are not stored.
 #pragma once
 
-#include "run.h"
+#include "frontend/run.h"
 
 namespace scoretext {
 

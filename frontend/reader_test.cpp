@@ -6,9 +6,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "line_reader.h"
-#include "statement_reader.h"
-#include "tool_error.h"
+#include "frontend/line_reader.h"
+#include "frontend/statement_reader.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 namespace {

@@ -1,6 +1,6 @@
-#include "run.h"
+#include "frontend/run.h"
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

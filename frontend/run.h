@@ -4,10 +4,10 @@
 #include <array>
 #include <bitset>
 
-#include "capacities.h"
-#include "output.h"
-#include "tokens.h"
-#include "tool_config.h"
+#include "frontend/capacities.h"
+#include "frontend/output.h"
+#include "frontend/tokens.h"
+#include "frontend/tool_config.h"
 
 namespace scoretext {
 

@@ -1,13 +1,13 @@
-#include "settings.h"
+#include "frontend/settings.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "midi_statements.h"
-#include "signed_number.h"
-#include "tool_error.h"
-#include "word_list.h"
+#include "frontend/midi_statements.h"
+#include "frontend/signed_number.h"
+#include "frontend/tool_error.h"
+#include "frontend/word_list.h"
 
 namespace scoretext {
 

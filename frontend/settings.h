@@ -3,7 +3,7 @@
 // and SRN, SS#, SSB and SSC are kept.
 #pragma once
 
-#include "run.h"
+#include "frontend/run.h"
 
 namespace scoretext {
 

@@ -1,8 +1,8 @@
-#include "signed_number.h"
+#include "frontend/signed_number.h"
 
 #include <gtest/gtest.h>
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

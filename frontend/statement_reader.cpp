@@ -1,7 +1,7 @@
-#include "statement_reader.h"
+#include "frontend/statement_reader.h"
 
-#include "capacities.h"
-#include "tool_error.h"
+#include "frontend/capacities.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

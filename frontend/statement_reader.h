@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "line_reader.h"
+#include "frontend/line_reader.h"
 
 namespace scoretext {
 

@@ -1,9 +1,9 @@
-#include "tokens.h"
+#include "frontend/tokens.h"
 
 #include <cstring>
 
-#include "capacities.h"
-#include "tool_error.h"
+#include "frontend/capacities.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tool_config.h"
+#include "frontend/tool_config.h"
 
 namespace scoretext {
 

@@ -1,8 +1,8 @@
-#include "tokens.h"
+#include "frontend/tokens.h"
 
 #include <gtest/gtest.h>
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "capacities.h"
-#include "messages.h"
+#include "frontend/capacities.h"
+#include "frontend/messages.h"
 
 namespace scoretext {
 

@@ -6,7 +6,7 @@
 #include <exception>
 #include <string>
 
-#include "messages.h"
+#include "frontend/messages.h"
 
 namespace scoretext {
 

@@ -1,10 +1,10 @@
-#include "melody_notes.h"
+#include "melody/melody_notes.h"
 
-#include "note_group.h"
-#include "note_name.h"
-#include "tool_error.h"
+#include "frontend/note_group.h"
+#include "frontend/note_name.h"
+#include "frontend/tool_error.h"
 
-namespace scoretext {
+namespace scoretext::melody {
 
 namespace {
 
@@ -58,4 +58,4 @@ void MelodyWriter::reset() {
   comment_.clear();
 }
 
-}  // namespace scoretext
+}  // namespace scoretext::melody

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "note_writer.h"
+#include "frontend/note_writer.h"
 
-namespace scoretext {
+namespace scoretext::melody {
 
 // Reads the notes (or the rest mark) that follow the length group into the
 // note group: " *C4 V100 *E4b".  Stops at the end of the statement, at a
@@ -33,4 +33,4 @@ class MelodyWriter : public NoteWriter {
   std::string comment_;
 };
 
-}  // namespace scoretext
+}  // namespace scoretext::melody

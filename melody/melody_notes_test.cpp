@@ -1,13 +1,13 @@
-#include "melody_notes.h"
+#include "melody/melody_notes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <unistd.h>
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
-namespace scoretext {
+namespace scoretext::melody {
 namespace {
 
 ToolConfig melody_config() {
@@ -114,4 +114,4 @@ TEST_F(MelodyWriterTest, ResetForgetsTheNotesAndTheComment) {
 }
 
 }  // namespace
-}  // namespace scoretext
+}  // namespace scoretext::melody

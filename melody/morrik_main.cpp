@@ -1,9 +1,10 @@
 // morrik: a melody of absolute note names into score text.
-#include "driver.h"
-#include "melody_notes.h"
+#include "frontend/driver.h"
+#include "melody/melody_notes.h"
 
 int main(int argc, char** argv) {
   using namespace scoretext;
+  using namespace scoretext::melody;
   ToolConfig config;
   config.usage = "morrik 0.61\nmorrik in-file out-file\n";
   // A quoted comment may hold blanks and keeps its case; any token, quotes

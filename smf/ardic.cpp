@@ -1,11 +1,11 @@
-#include "ardic.h"
+#include "smf/ardic.h"
 
-#include "arguments.h"
-#include "file_image.h"
-#include "header.h"
-#include "output_file.h"
-#include "text_error.h"
-#include "transpose.h"
+#include "smf/arguments.h"
+#include "smf/file_image.h"
+#include "smf/header.h"
+#include "smf/output_file.h"
+#include "smf/text_error.h"
+#include "smf/transpose.h"
 
 namespace scoretext::smf {
 

@@ -1,5 +1,5 @@
-#include "ardic.h"
-#include "program.h"
+#include "smf/ardic.h"
+#include "smf/program.h"
 
 int main(int argc, char** argv) {
   return scoretext::smf::run_program(scoretext::smf::run_ardic, argc, argv);

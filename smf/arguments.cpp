@@ -1,4 +1,4 @@
-#include "arguments.h"
+#include "smf/arguments.h"
 
 #include <limits>
 

@@ -1,15 +1,15 @@
-#include "belvar.h"
+#include "smf/belvar.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "arguments.h"
-#include "file_image.h"
-#include "header.h"
-#include "output_file.h"
-#include "text_error.h"
-#include "tool_error.h"
-#include "track_table.h"
+#include "smf/arguments.h"
+#include "smf/file_image.h"
+#include "smf/header.h"
+#include "smf/output_file.h"
+#include "smf/text_error.h"
+#include "frontend/tool_error.h"
+#include "smf/track_table.h"
 
 namespace scoretext::smf {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "console.h"
-#include "size_limits.h"
+#include "smf/console.h"
+#include "smf/size_limits.h"
 
 namespace scoretext::smf {
 

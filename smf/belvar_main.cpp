@@ -1,5 +1,5 @@
-#include "belvar.h"
-#include "program.h"
+#include "smf/belvar.h"
+#include "smf/program.h"
 
 int main(int argc, char** argv) {
   return scoretext::smf::run_program(scoretext::smf::run_belvar, argc, argv);

@@ -1,4 +1,4 @@
-#include "byte_storage.h"
+#include "smf/byte_storage.h"
 
 #include <sys/mman.h>
 

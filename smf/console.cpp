@@ -1,4 +1,4 @@
-#include "console.h"
+#include "smf/console.h"
 
 #include <string>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "messages.h"
+#include "frontend/messages.h"
 
 namespace scoretext::smf {
 

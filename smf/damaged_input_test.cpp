@@ -6,10 +6,10 @@
 
 #include <random>
 
-#include "header.h"
-#include "test_files.h"
-#include "track_table.h"
-#include "transpose.h"
+#include "smf/header.h"
+#include "smf/test_files.h"
+#include "smf/track_table.h"
+#include "smf/transpose.h"
 
 namespace scoretext::smf {
 namespace {

@@ -1,9 +1,9 @@
-#include "event_walk.h"
+#include "smf/event_walk.h"
 
 #include <array>
 #include <cstddef>
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::smf {
 

@@ -1,9 +1,9 @@
-#include "event_walk.h"
+#include "smf/event_walk.h"
 
 #include <gtest/gtest.h>
 
-#include "test_files.h"
-#include "transpose.h"
+#include "smf/test_files.h"
+#include "smf/transpose.h"
 
 namespace scoretext::smf {
 namespace {

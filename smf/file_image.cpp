@@ -1,4 +1,4 @@
-#include "file_image.h"
+#include "smf/file_image.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "size_limits.h"
-#include "text_error.h"
-#include "tool_error.h"
+#include "smf/size_limits.h"
+#include "smf/text_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::smf {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "byte_storage.h"
+#include "smf/byte_storage.h"
 
 namespace scoretext::smf {
 

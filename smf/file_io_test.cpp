@@ -11,11 +11,11 @@
 #include <fstream>
 #include <thread>
 
-#include "file_image.h"
-#include "output_file.h"
-#include "size_limits.h"
-#include "test_files.h"
-#include "text_error.h"
+#include "smf/file_image.h"
+#include "smf/output_file.h"
+#include "smf/size_limits.h"
+#include "smf/test_files.h"
+#include "smf/text_error.h"
 
 namespace scoretext::smf {
 namespace {

@@ -1,11 +1,11 @@
-#include "header.h"
+#include "smf/header.h"
 
 #include <algorithm>
 #include <array>
 
-#include "byte_order.h"
-#include "size_limits.h"
-#include "tool_error.h"
+#include "smf/byte_order.h"
+#include "smf/size_limits.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::smf {
 

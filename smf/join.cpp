@@ -1,8 +1,8 @@
-#include "join.h"
+#include "smf/join.h"
 
-#include "header.h"
-#include "size_limits.h"
-#include "tool_error.h"
+#include "smf/header.h"
+#include "smf/size_limits.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::smf {
 

@@ -1,7 +1,7 @@
 // Joining two files: the first whole, then the tracks of the second.
 #pragma once
 
-#include "file_image.h"
+#include "smf/file_image.h"
 
 namespace scoretext::smf {
 

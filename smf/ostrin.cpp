@@ -1,11 +1,11 @@
-#include "ostrin.h"
+#include "smf/ostrin.h"
 
-#include "file_image.h"
-#include "header.h"
-#include "join.h"
-#include "output_file.h"
-#include "size_limits.h"
-#include "text_error.h"
+#include "smf/file_image.h"
+#include "smf/header.h"
+#include "smf/join.h"
+#include "smf/output_file.h"
+#include "smf/size_limits.h"
+#include "smf/text_error.h"
 
 namespace scoretext::smf {
 

@@ -1,4 +1,4 @@
-#include "output_file.h"
+#include "smf/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "text_error.h"
+#include "smf/text_error.h"
 
 namespace scoretext::smf {
 

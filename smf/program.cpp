@@ -1,10 +1,10 @@
-#include "program.h"
+#include "smf/program.h"
 
 #include <cstdio>
 #include <new>
 
-#include "text_error.h"
-#include "tool_error.h"
+#include "smf/text_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::smf {
 

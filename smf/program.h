@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "console.h"
+#include "smf/console.h"
 
 namespace scoretext::smf {
 

@@ -1,4 +1,4 @@
-#include "test_files.h"
+#include "smf/test_files.h"
 
 #include <stdlib.h>
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "messages.h"
-#include "tool_error.h"
+#include "frontend/messages.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::smf::testing {
 

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ostrin.h"
-#include "program.h"
-#include "size_limits.h"
-#include "test_files.h"
+#include "smf/ostrin.h"
+#include "smf/program.h"
+#include "smf/size_limits.h"
+#include "smf/test_files.h"
 
 namespace scoretext::smf {
 namespace {

@@ -1,10 +1,10 @@
-#include "track_chunk.h"
+#include "smf/track_chunk.h"
 
 #include <algorithm>
 #include <array>
 
-#include "byte_order.h"
-#include "tool_error.h"
+#include "smf/byte_order.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::smf {
 

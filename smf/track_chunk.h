@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "size_limits.h"
+#include "smf/size_limits.h"
 
 namespace scoretext::smf {
 

@@ -1,4 +1,4 @@
-#include "track_table.h"
+#include "smf/track_table.h"
 
 namespace scoretext::smf {
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "console.h"
-#include "track_chunk.h"
+#include "smf/console.h"
+#include "smf/track_chunk.h"
 
 namespace scoretext::smf {
 

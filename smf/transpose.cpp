@@ -1,8 +1,8 @@
-#include "transpose.h"
+#include "smf/transpose.h"
 
 #include <algorithm>
 
-#include "track_chunk.h"
+#include "smf/track_chunk.h"
 
 namespace scoretext::smf {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "console.h"
-#include "event_walk.h"
+#include "smf/console.h"
+#include "smf/event_walk.h"
 
 namespace scoretext::smf {
 

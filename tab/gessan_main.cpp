@@ -1,10 +1,11 @@
 // gessan: guitar tablature into score text.
-#include "driver.h"
-#include "note_writer.h"
-#include "tablature_expander.h"
+#include "frontend/driver.h"
+#include "frontend/note_writer.h"
+#include "tab/tablature_expander.h"
 
 int main(int argc, char** argv) {
   using namespace scoretext;
+  using namespace scoretext::tab;
   ToolConfig config;
   config.usage = "gessan 0.20\ngessan in-file out-file\n";
   config.keep_raw_case = true;

@@ -1,11 +1,11 @@
-#include "tablature_expander.h"
+#include "tab/tablature_expander.h"
 
 #include <array>
 
-#include "note_group.h"
-#include "tool_error.h"
+#include "frontend/note_group.h"
+#include "frontend/tool_error.h"
 
-namespace scoretext {
+namespace scoretext::tab {
 
 namespace {
 
@@ -84,4 +84,4 @@ void TablatureExpander::expand(Tokens& tokens, const LengthGroup& length, std::s
       no_token_left);
 }
 
-}  // namespace scoretext
+}  // namespace scoretext::tab

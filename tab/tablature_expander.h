@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "note_writer.h"
+#include "frontend/note_writer.h"
 
-namespace scoretext {
+namespace scoretext::tab {
 
 // The pitch of a tablature token, such as "F4#" for "12", or nothing when
 // the token is no tablature token.
@@ -19,4 +19,4 @@ class TablatureExpander : public Expander {
   void expand(Tokens& tokens, const LengthGroup& length, std::string& group) override;
 };
 
-}  // namespace scoretext
+}  // namespace scoretext::tab

@@ -1,10 +1,10 @@
-#include "chord_spelling.h"
+#include "chord/chord_spelling.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "tool_error.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext::chord {
 namespace {

@@ -1,4 +1,4 @@
-#include "chord_table.h"
+#include "chord/chord_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "older_chord.h"
+#include "chord/older_chord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "older_vocabulary.h"
+#include "chord/older_vocabulary.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "chord_table.h"
+#include "chord/chord_table.h"
 
 namespace scoretext::chord::older {
 namespace {
