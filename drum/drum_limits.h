@@ -12,6 +12,10 @@ inline constexpr int kDrumNotes = 120;
 inline constexpr std::size_t kInstrumentsMax = 119;
 // Longest instrument name, in characters.
 inline constexpr std::size_t kInstrumentNameMax = 10;
+// How much of a definition line is kept: enough to find a comment that
+// makes a long line short, and to show an over-long line in its error; the
+// rest of a longer line is read past, never held.
+inline constexpr std::size_t kDefinitionLineKept = 1 << 20;
 // Largest velocity of an instrument group.
 inline constexpr int kVelocityMax = 127;
 

@@ -1,14 +1,9 @@
 #include "drum/drumdef.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
-#include "frontend/capacities.h"
-#include "frontend/driver.h"
 #include "drum/drum_notes.h"
+#include "frontend/capacities.h"
+#include "frontend/files.h"
+#include "frontend/line_reader.h"
 #include "frontend/tokens.h"
 #include "frontend/tool_error.h"
 
@@ -33,7 +28,7 @@ int DrumKit::find(std::string_view name) const {
 }
 
 void DrumKit::define(std::string_view line) {
-  auto fail = [line](Msg message) { throw ToolError(message, std::string(line)); };
+  auto fail = [line](Msg message) { throw ToolError::at_data_line(message, line); };
 
   std::string text(line.substr(0, line.find("//")));
   if (text.size() >= limits::kLineRefused) fail(Msg::LineTooLong);
@@ -61,47 +56,30 @@ void DrumKit::define(std::string_view line) {
   owner_[static_cast<std::size_t>(note)] = index;
 }
 
-DrumKit read_drum_definitions(std::string_view file_text) {
+namespace {
+
+DrumKit read_lines(LineReader& lines) {
   DrumKit kit;
-  while (!file_text.empty()) {
-    const std::size_t end = file_text.find('\n');
-    std::string_view line = file_text.substr(0, end);
-    file_text = end == std::string_view::npos ? std::string_view() : file_text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  std::string_view line;
+  while (lines.next(line)) {
+    // A line too long to hold is refused by the same check as one that is
+    // just long enough, with what was kept of it.
     kit.define(line);
   }
   return kit;
 }
 
-DrumKit read_drum_definitions(int fd) {
-  std::string text;
-  char buffer[1 << 16];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    text.append(buffer, static_cast<std::size_t>(n));
-  }
-  return read_drum_definitions(text);
+}  // namespace
+
+DrumKit read_drum_definitions(std::string_view file_text) {
+  LineReader lines(file_text, kDefinitionLineKept);
+  return read_lines(lines);
 }
 
-int load_drum_file(DrumKit& kit) {
-  const int fd = ::open(kDrumFileName, O_RDONLY);
-  struct stat st;
-  if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    if (fd >= 0) ::close(fd);
-    write_stderr(std::string(kDrumFileName) + " open error\n");
-    return 1;
-  }
-  int status = 0;
-  try {
-    kit = read_drum_definitions(fd);
-  } catch (const ToolError& e) {
-    write_stderr("ERROR:" + cp932_text(e.message()) + ' ' + e.detail() + '\n');
-    status = 1;
-  }
-  ::close(fd);
-  return status;
+DrumKit load_drum_file() {
+  const InputFile file(kDrumFileName);
+  LineReader lines(file, kDefinitionLineKept);
+  return read_lines(lines);
 }
 
 }  // namespace scoretext::drum

@@ -36,8 +36,7 @@ class DrumKit {
   static constexpr int kNone = -1;
 
   // Reads one definition line (without its line end), with every check of
-  // the file format.  A fault throws ToolError whose detail is `line` as
-  // given.  A line that is empty, blank or only a comment defines nothing.
+  // the file format.  A fault throws ToolError placed at `line` as given.  A line that is empty, blank or only a comment defines nothing.
   void define(std::string_view line);
 
   std::size_t size() const { return instruments_.size(); }
@@ -70,15 +69,13 @@ class DrumKit {
 
 // Reads a whole definition file given as its bytes.  Lines end at LF; a CR
 // right before the LF, or ending the last line, goes with the line end.  NUL
-// bytes are ordinary characters.
+// bytes are ordinary characters.  A fault throws ToolError placed at the
+// definition line ("ERROR:<message> <line>").
 DrumKit read_drum_definitions(std::string_view file_text);
 
-// Reads the definition file from an open descriptor, to its end.
-DrumKit read_drum_definitions(int fd);
-
-// Opens drumdef.txt in the current directory and reads it into `kit`.
-// Returns 0, or 1 after writing the report on standard error: the open error,
-// or "ERROR:<message> <definition line>".
-int load_drum_file(DrumKit& kit);
+// Opens drumdef.txt in the current directory and reads it, one line at a
+// time, in memory bounded by the line limit.  Throws the open error or the
+// fault of a definition line.
+DrumKit load_drum_file();
 
 }  // namespace scoretext::drum

@@ -4,8 +4,11 @@
 
 #include <cstdio>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "drum/drum_notes.h"
+#include "frontend/testing.h"
 #include "frontend/tool_error.h"
 
 namespace scoretext::drum {
@@ -161,16 +164,23 @@ TEST(DrumKitReader, LineLength) {
   EXPECT_EQ(kit[1].note, 38);
 }
 
-TEST(DrumKitReader, ReadsADescriptorToItsEnd) {
-  // More than one read's worth, so the file arrives in pieces.
-  const std::string file = "C1 BD //" + std::string(70000, '-') + "\nD1 SD\n";
-  FILE* tmp = std::tmpfile();
-  ASSERT_NE(tmp, nullptr);
-  ASSERT_EQ(std::fwrite(file.data(), 1, file.size(), tmp), file.size());
-  std::fflush(tmp);
-  std::rewind(tmp);
-  const DrumKit kit = read_drum_definitions(fileno(tmp));
-  std::fclose(tmp);
+TEST(DrumKitReader, LoadsTheFileOfTheCurrentFolderPastAHugeComment) {
+  // Longer than the part of a line that is kept, and than one read: the
+  // comment's rest is read past and the next line is a definition again.
+  const std::string file = "C1 BD //" + std::string(3 << 20, '-') + "\r\nD1 SD\n";
+  testing::ScratchFile scratch(file);
+  const std::string dir = scratch.path() + ".d";
+  ASSERT_EQ(::mkdir(dir.c_str(), 0700), 0);
+  ASSERT_EQ(::rename(scratch.path().c_str(), (dir + "/drumdef.txt").c_str()), 0);
+  char here[4096];
+  ASSERT_NE(::getcwd(here, sizeof here), nullptr);
+  ASSERT_EQ(::chdir(dir.c_str()), 0);
+  const DrumKit kit = load_drum_file();
+  ::unlink("drumdef.txt");
+  // Without the file it is an open error.
+  EXPECT_EQ(testing::thrown_message([] { load_drum_file(); }), Msg::OpenError);
+  ASSERT_EQ(::chdir(here), 0);
+  ::rmdir(dir.c_str());
   ASSERT_EQ(kit.size(), 2u);
   EXPECT_EQ(kit[1].name, "SD");
 }

@@ -17,5 +17,5 @@ int main(int argc, char** argv) {
 
   drum::DrumKit kit;
   drum::DrumStatementWriter writer(kit);
-  return run_text_tool(argc, argv, config, writer, [&kit] { return drum::load_drum_file(kit); });
+  return run_text_tool(argc, argv, config, writer, [&kit] { kit = drum::load_drum_file(); });
 }

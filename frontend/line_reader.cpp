@@ -1,8 +1,9 @@
 #include "frontend/line_reader.h"
 
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
+
+#include "frontend/files.h"
+#include "frontend/tool_error.h"
 
 namespace scoretext {
 
@@ -10,25 +11,29 @@ namespace {
 constexpr std::size_t kChunk = 1 << 20;
 }
 
-LineReader::LineReader(int fd, std::size_t refused) : fd_(fd), refused_(refused), buffer_(kChunk) {}
+LineReader::LineReader(const InputFile& file, std::size_t refused)
+    : fd_(file.fd()), name_(&file.name()), refused_(refused) {}
+
+LineReader::LineReader(std::string_view text, std::size_t refused)
+    : refused_(refused), data_(text.data()), end_(text.size()), eof_(true) {}
 
 bool LineReader::fill() {
   if (eof_) return false;
+  if (!buffer_) buffer_.reset(new char[kChunk]);
+  data_ = buffer_.get();
   begin_ = 0;
   end_ = 0;
-  for (;;) {
-    const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
-    if (got > 0) {
-      end_ = static_cast<std::size_t>(got);
-      return true;
-    }
-    if (got < 0 && errno == EINTR) continue;
-    eof_ = true;  // end of file, or a read error, ends the input
+  const long got = read_some(fd_, buffer_.get(), kChunk);
+  if (got < 0) throw ToolError::open_error(*name_);
+  if (got == 0) {
+    eof_ = true;
     return false;
   }
+  end_ = static_cast<std::size_t>(got);
+  return true;
 }
 
-// Drops the CR of a CR LF (or of a CR that ends the file) and applies the
+// Drops the CR of a CR LF (or of a CR that ends the input) and applies the
 // length limit.
 std::string_view LineReader::finish(std::string_view line) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -40,11 +45,32 @@ std::string_view LineReader::finish(std::string_view line) {
 }
 
 bool LineReader::next(std::string_view& line) {
+  if (!next_unfiltered(line)) return false;
+  if (filter_ && !too_long_) line = filter_(line, filtered_);
+  return true;
+}
+
+// Reads past the rest of a line that was too long to keep.
+bool LineReader::skip_rest_of_line() {
+  for (;;) {
+    if (begin_ == end_ && !fill()) return false;
+    const char* start = data_ + begin_;
+    if (const void* lf = std::memchr(start, '\n', end_ - begin_)) {
+      begin_ += static_cast<const char*>(lf) - start + 1;
+      return true;
+    }
+    begin_ = end_;
+  }
+}
+
+bool LineReader::next_unfiltered(std::string_view& line) {
+  if (too_long_ && unfinished_ && !skip_rest_of_line()) return false;
   too_long_ = false;
+  unfinished_ = false;
   if (begin_ == end_ && !fill()) return false;
   // The usual case: the whole line lies in the buffer.
   {
-    const char* start = buffer_.data() + begin_;
+    const char* start = data_ + begin_;
     const std::size_t avail = end_ - begin_;
     if (const void* lf = std::memchr(start, '\n', avail)) {
       const std::size_t size = static_cast<const char*>(lf) - start;
@@ -59,7 +85,7 @@ bool LineReader::next(std::string_view& line) {
   const std::size_t keep = refused_ + 1;
   carry_.clear();
   for (;;) {
-    const char* start = buffer_.data() + begin_;
+    const char* start = data_ + begin_;
     const std::size_t avail = end_ - begin_;
     const void* lf = std::memchr(start, '\n', avail);
     const std::size_t take = lf ? static_cast<const char*>(lf) - start : avail;
@@ -73,6 +99,7 @@ bool LineReader::next(std::string_view& line) {
     if (carry_.size() >= keep) {
       // Too long whatever follows: stop reading this line.
       too_long_ = true;
+      unfinished_ = true;
       line = std::string_view(carry_).substr(0, refused_);
       return true;
     }

@@ -23,4 +23,8 @@ void run_main_loop(StatementReader& reader, MacroTable& macros, Run& run) {
   }
 }
 
+void run_statements(StatementReader& reader, MacroTable& macros, Run& run) {
+  placed_at_statement(reader, [&] { run_main_loop(reader, macros, run); });
+}
+
 }  // namespace scoretext

@@ -1,5 +1,7 @@
 // Every message the suite writes, in one table.  The texts are kept in UTF-8
-// here and converted to CP932 bytes when they are written.
+// here and converted to CP932 bytes when they are written.  Each entry is a
+// name and its text side by side, so a message without a text cannot be
+// built.
 #pragma once
 
 #include <string>
@@ -7,84 +9,102 @@
 
 namespace scoretext {
 
+#define SCORETEXT_MESSAGES(X) \
+  /* General statement checks */ \
+  X(Malformed, "指定の誤り") \
+  X(Extra, "余分な指定") \
+  X(TiePending, "タイの指定") \
+  X(RangeExceeded, "設定範囲を超えました") \
+  X(RangeOutside, "設定範囲外です") \
+  X(NeedPE, "PEがありません") \
+  X(LineTooLong, "行の長さの制限を超えました") \
+  X(TokenTooLong, "字句の長さの制限を超えました") \
+  X(TooManyTokens, "行数の制限を超えました") \
+  X(BadQuote, "”記号が不適切") \
+  /* Macros */ \
+  X(MacroTableFull, "＝テーブルが制限を超えた") \
+  X(MacroMalformed, "＝指定の誤り") \
+  X(MacroNoBody, "＝定義の誤り") \
+  X(MacroBadName, "＝定義名の誤り") \
+  X(MacroDuplicate, "＝定義名の２重使用") \
+  X(OutOfMemory, "malloc") \
+  /* Notes and lengths */ \
+  X(BadNote, "音の指定の誤り") \
+  X(BadLength, "音の長さ指定の誤り") \
+  X(NoNotes, "音指定の誤り") \
+  X(RestArticulation, "スタッカート／＆") \
+  X(VelocityRange, "ベロシティが範囲を超えた") \
+  X(TooManyNotes, "音の数が制限を超えた") \
+  /* Patterns */ \
+  X(InsidePattern, "PS指定内") \
+  X(NoPS, "PSがありません") \
+  X(PatternRange, "PS定義番号が範囲を超えました") \
+  X(PatternTwice, "PS定義番号の二重設定") \
+  /* Settings */ \
+  X(Twice, "２重指定") \
+  X(SsnMissing, "SSN未指定") \
+  X(SsAccidentalMissing, "SS#/SSB未指定") \
+  /* MIDI statements */ \
+  X(PitchBendRange, "ピッチベンドの範囲を超えました") \
+  X(ProgramChangeRange, "プログラム・チェンジの範囲を超えました") \
+  X(PressureRange, "プレッシャー値の範囲を超えました") \
+  X(Rpn1Range, "RPN1の範囲を超えました") \
+  X(Rpn1Param, "RPN1 パラメータエラー") \
+  X(Rpn2Range, "RPN2の範囲を超えました") \
+  X(Nrpn1Range, "NRPN1の範囲を超えました") \
+  X(Nrpn1Param, "NRPN1 パラメータエラー") \
+  X(Nrpn2Range, "NRPN2の範囲を超えました") \
+  X(NoteOnVelocityRange, "ベロシティの範囲を超えました") \
+  X(De1Range, "DE1の範囲を超えました") \
+  X(De1Param, "DE1 パラメータエラー") \
+  X(De2Range, "DE2の範囲を超えました") \
+  X(ControllerRange, "指定範囲を超えました") \
+  X(SwitchValue, "指定誤り") \
+  /* Chords */ \
+  X(OnChord, "onコードの誤り") \
+  X(SlashChord, "分数コードの誤り") \
+  X(ChordName, "コードネームの誤り") \
+  /* Tablature */ \
+  X(BadTab, "TABの指定の誤り") \
+  /* Drums */ \
+  X(DrumNoteName, "ノート名") \
+  X(DrumNoteTwice, "ノート名重複") \
+  X(DrumNameMissing, "楽器名") \
+  X(DrumNameTooLong, "楽器名の長さの制限を超えました") \
+  X(DrumNameUnfit, "不適切な楽器名") \
+  X(DrumNameTwice, "楽器名重複") \
+  X(DrumTableFull, "楽器設定数の制限を超えました") \
+  X(DrumUnknown, "楽器指定の誤り") \
+  X(DrumAmpersand, "＆指定") \
+  X(DrumTooMany, "楽器数が制限を超えた") \
+  /* SMF utilities (written on standard output, line end included) */ \
+  X(SmfHeader, "ヘッダ　エラー\n") \
+  X(SmfNotFormat1, "フォーマット1ではありません\n") \
+  X(SmfTrackHeader, "トラックヘッダエラー\n") \
+  X(SmfUnsupported, "対応できないコードがありました\n") \
+  X(SmfEventOverrun, "error\n") \
+  X(SmfTrackCount, "トラック数　%d\n") \
+  X(SmfBadTrack, "trk 指定エラー\n") \
+  X(SmfTooLarge, "ファイルが大きすぎます\n") \
+  X(SmfTooManyTracks, "トラック数が制限を超えました\n") \
+  /* Files and command lines (line end included, written as they stand) */ \
+  X(OpenError, "%s open error\n") \
+  X(WriteError, "%s write error\n") \
+  X(Usage, "%s") \
+  /* Drum SMF (vastrel) */ \
+  X(SbSetting, "SB設定エラー") \
+  X(StSetting, "ST設定エラー") \
+  X(VelocityWrong, "ベロシティが正しくない") \
+  X(TooManyEvents, "ノート数が制限を超えた") \
+  X(OutputOverflow, "出力ファイルオーバーフロー") \
+  /* Lyric file and lyric merge (nolwen) */ \
+  /* Vocal part (sirenta) */ \
+  /* end of the table */
+
 enum class Msg {
-  // General statement checks
-  Malformed,               // 指定の誤り
-  Extra,                   // 余分な指定
-  TiePending,              // タイの指定
-  RangeExceeded,           // 設定範囲を超えました
-  RangeOutside,            // 設定範囲外です
-  NeedPE,                  // PEがありません
-  LineTooLong,             // 行の長さの制限を超えました
-  TokenTooLong,            // 字句の長さの制限を超えました
-  TooManyTokens,           // 行数の制限を超えました
-  BadQuote,                // ”記号が不適切
-  // Macros
-  MacroTableFull,          // ＝テーブルが制限を超えた
-  MacroMalformed,          // ＝指定の誤り
-  MacroNoBody,             // ＝定義の誤り
-  MacroBadName,            // ＝定義名の誤り
-  MacroDuplicate,          // ＝定義名の２重使用
-  OutOfMemory,             // malloc
-  // Notes and lengths
-  BadNote,                 // 音の指定の誤り
-  BadLength,               // 音の長さ指定の誤り
-  NoNotes,                 // 音指定の誤り
-  RestArticulation,        // スタッカート／＆
-  VelocityRange,           // ベロシティが範囲を超えた
-  TooManyNotes,            // 音の数が制限を超えた
-  // Patterns
-  InsidePattern,           // PS指定内
-  NoPS,                    // PSがありません
-  PatternRange,            // PS定義番号が範囲を超えました
-  PatternTwice,            // PS定義番号の二重設定
-  // Settings
-  Twice,                   // ２重指定
-  SsnMissing,              // SSN未指定
-  SsAccidentalMissing,     // SS#/SSB未指定
-  // MIDI statements
-  PitchBendRange,          // ピッチベンドの範囲を超えました
-  ProgramChangeRange,      // プログラム・チェンジの範囲を超えました
-  PressureRange,           // プレッシャー値の範囲を超えました
-  Rpn1Range,               // RPN1の範囲を超えました
-  Rpn1Param,               // RPN1 パラメータエラー
-  Rpn2Range,               // RPN2の範囲を超えました
-  Nrpn1Range,              // NRPN1の範囲を超えました
-  Nrpn1Param,              // NRPN1 パラメータエラー
-  Nrpn2Range,              // NRPN2の範囲を超えました
-  NoteOnVelocityRange,     // ベロシティの範囲を超えました
-  De1Range,                // DE1の範囲を超えました
-  De1Param,                // DE1 パラメータエラー
-  De2Range,                // DE2の範囲を超えました
-  ControllerRange,         // 指定範囲を超えました
-  SwitchValue,             // 指定誤り
-  // Chords
-  OnChord,                 // onコードの誤り
-  SlashChord,              // 分数コードの誤り
-  ChordName,               // コードネームの誤り
-  // Tablature
-  BadTab,                  // TABの指定の誤り
-  // Drums
-  DrumNoteName,            // ノート名
-  DrumNoteTwice,           // ノート名重複
-  DrumNameMissing,         // 楽器名
-  DrumNameTooLong,         // 楽器名の長さの制限を超えました
-  DrumNameUnfit,           // 不適切な楽器名
-  DrumNameTwice,           // 楽器名重複
-  DrumTableFull,           // 楽器設定数の制限を超えました
-  DrumUnknown,             // 楽器指定の誤り
-  DrumAmpersand,           // ＆指定
-  DrumTooMany,             // 楽器数が制限を超えた
-  // SMF utilities (written on standard output, line end included)
-  SmfHeader,               // ヘッダ　エラー\n
-  SmfNotFormat1,           // フォーマット1ではありません\n
-  SmfTrackHeader,          // トラックヘッダエラー\n
-  SmfUnsupported,          // 対応できないコードがありました\n
-  SmfEventOverrun,         // error\n
-  SmfTrackCount,           // トラック数　%d\n
-  SmfBadTrack,             // trk 指定エラー\n
-  SmfTooLarge,             // ファイルが大きすぎます\n
-  SmfTooManyTracks,        // トラック数が制限を超えました\n
+#define SCORETEXT_MESSAGE_NAME(name, text) name,
+  SCORETEXT_MESSAGES(SCORETEXT_MESSAGE_NAME)
+#undef SCORETEXT_MESSAGE_NAME
   Count_
 };
 
@@ -94,8 +114,9 @@ std::string_view utf8_text(Msg m);
 // The message as the CP932 bytes that are written to the user.
 std::string cp932_text(Msg m);
 
-// Converts any UTF-8 text to CP932; characters without a CP932 form are kept
-// as they are.
+// Converts UTF-8 text to CP932.  A character without a CP932 form is kept as
+// it is.  When the system cannot convert to CP932 at all, the UTF-8 text is
+// returned behind a note that says so.
 std::string to_cp932(std::string_view utf8);
 
 }  // namespace scoretext

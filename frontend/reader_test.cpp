@@ -3,36 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
+#include "frontend/files.h"
 #include "frontend/line_reader.h"
 #include "frontend/statement_reader.h"
+#include "frontend/testing.h"
 #include "frontend/tool_error.h"
 
 namespace scoretext {
 namespace {
 
-// A pipe filled from a string: the reader sees it in arbitrary pieces.
-class Source {
- public:
-  explicit Source(const std::string& text) {
-    char name[] = "/tmp/reader_test_XXXXXX";
-    fd_ = mkstemp(name);
-    unlink(name);
-    EXPECT_EQ(write(fd_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
-    lseek(fd_, 0, SEEK_SET);
-  }
-  ~Source() { close(fd_); }
-  int fd() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 std::vector<std::string> all_lines(const std::string& text, std::size_t refused = 10) {
-  Source src(text);
-  LineReader reader(src.fd(), refused);
+  testing::ScratchFile file(text);
+  const InputFile input(file.path());
+  LineReader reader(input, refused);
   std::vector<std::string> lines;
   std::string_view line;
   while (reader.next(line)) {
@@ -60,6 +47,46 @@ TEST(LineReader, TooLongAtTheLimitAndWithACarriageReturn) {
   EXPECT_EQ(all_lines("12345678901234567890"), (std::vector<std::string>{"!1234567890"}));
 }
 
+TEST(LineReader, StringAndFileGiveTheSameLines) {
+  const std::string text = std::string("a\r\nbb\n\n") + std::string(30, 'x') + "\nc\r";
+  std::vector<std::string> from_string;
+  LineReader reader(text, 10);
+  std::string_view line;
+  while (reader.next(line)) from_string.emplace_back((reader.too_long() ? "!" : "") + std::string(line));
+  EXPECT_EQ(from_string, all_lines(text));
+  EXPECT_EQ(from_string, (std::vector<std::string>{"a", "bb", "", "!xxxxxxxxxx", "c"}));
+}
+
+TEST(LineReader, FilterRewritesEachLineButNotATooLongOne) {
+  LineReader reader("ab\ncd\n0123456789\nef", 10);
+  reader.set_filter([](std::string_view line, std::string& scratch) {
+    scratch = "<" + std::string(line) + ">";
+    return std::string_view(scratch);
+  });
+  std::vector<std::string> got;
+  std::string_view line;
+  while (reader.next(line)) got.emplace_back(line);
+  EXPECT_EQ(got, (std::vector<std::string>{"<ab>", "<cd>", "0123456789", "<ef>"}));
+}
+
+TEST(LineReader, ReadErrorIsAnOpenErrorNotTheEnd) {
+  // A directory opened behind InputFile's back: read(2) fails with EISDIR.
+  testing::ScratchFile file("x\n");
+  const InputFile input(file.path());
+  const int dir = ::open("/", O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(dir, 0);
+  ASSERT_GE(::dup2(dir, input.fd()), 0);
+  ::close(dir);
+  LineReader reader(input, 10);
+  std::string_view line;
+  try {
+    reader.next(line);
+    FAIL() << "the read error was taken for the end of the input";
+  } catch (const ToolError& e) {
+    EXPECT_EQ(e.report(), file.path() + " open error\n");
+  }
+}
+
 TEST(LineReader, LinesAcrossBufferBoundaries) {
   // Lines of growing length over several megabytes of input.
   std::string text;
@@ -72,8 +99,7 @@ TEST(LineReader, LinesAcrossBufferBoundaries) {
 }
 
 TEST(StatementReader, SplitsAndCountsLines) {
-  Source src("SV;SV\n\n  // x;y\nA ; B ;;C\n");
-  StatementReader reader(src.fd());
+  StatementReader reader("SV;SV\n\n  // x;y\nA ; B ;;C\n");
   std::vector<std::pair<int, std::string>> got;
   std::string_view s;
   while (reader.next(s)) got.emplace_back(reader.line_number(), std::string(s));
@@ -82,8 +108,8 @@ TEST(StatementReader, SplitsAndCountsLines) {
 }
 
 TEST(StatementReader, OverLongLineKeepsItsTextAsContext) {
-  Source src("SV\n" + std::string(150000, 'x'));
-  StatementReader reader(src.fd());
+  const std::string text = "SV\n" + std::string(150000, 'x');
+  StatementReader reader(text);
   std::string_view s;
   ASSERT_TRUE(reader.next(s));
   try {

@@ -5,7 +5,9 @@
 
 namespace scoretext {
 
-StatementReader::StatementReader(int fd) : lines_(fd, limits::kLineRefused) {}
+StatementReader::StatementReader(const InputFile& file) : lines_(file, limits::kLineRefused) {}
+
+StatementReader::StatementReader(std::string_view text) : lines_(text, limits::kLineRefused) {}
 
 bool StatementReader::next(std::string_view& statement) {
   for (;;) {

@@ -13,7 +13,13 @@ namespace scoretext {
 
 class StatementReader {
  public:
-  explicit StatementReader(int fd);
+  // Statements of an input file, or of a text (which must outlive the
+  // reader).
+  explicit StatementReader(const InputFile& file);
+  explicit StatementReader(std::string_view text);
+
+  // Rewrites every line as it is read (see LineReader::Filter).
+  void set_filter(LineReader::Filter filter) { lines_.set_filter(std::move(filter)); }
 
   // The next statement, from its first non-blank character up to the next
   // ";" or the line end.  Returns false at the end of the input.  Throws
@@ -25,6 +31,8 @@ class StatementReader {
   // It views the current line, which lives until the next line is read.
   std::string_view context() const { return context_; }
   void set_context(std::string_view text) { context_ = text; }
+  // The whole line that holds the current statement (after the filter).
+  std::string_view line() const { return line_; }
 
  private:
   LineReader lines_;

@@ -1,0 +1,54 @@
+// Files as every program of the suite opens, reads and writes them.
+//
+// InputFile: an input open for reading, closed when it goes; a directory is
+// not an input.  read_some/write_all: read(2) and write(2) that carry on
+// after a signal.  write_file_atomically: a whole output written beside its
+// name and renamed over it only when complete, so that a failure leaves
+// every existing file as it was.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace scoretext {
+
+class InputFile {
+ public:
+  // Opens `name` for reading.  Throws ToolError::open_error(name) when it
+  // cannot be opened or is a directory.
+  explicit InputFile(std::string name);
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  int fd() const { return fd_; }
+  const std::string& name() const { return name_; }
+  // True when `path` names this very file (same device and inode), so that
+  // opening it for writing would destroy this input.
+  bool is_same_file(const std::string& path) const;
+
+ private:
+  std::string name_;
+  int fd_;
+};
+
+// Reads up to `size` bytes; returns the count, 0 at the end of the input,
+// -1 on a read error.
+long read_some(int fd, char* data, std::size_t size);
+
+// Writes all of `bytes`; false when the file refused part of them.
+bool write_all(int fd, std::string_view bytes);
+
+// Writes the pieces, in order, as the whole content of `path`: into a new
+// temporary file in the same folder, then renamed over `path`.  An existing
+// file keeps its permission bits; a symbolic link is followed and its
+// target replaced.  On any failure the temporary file is removed, nothing
+// else is touched, and ToolError::open_error(path) is thrown.
+void write_file_atomically(const std::string& path, std::initializer_list<std::string_view> pieces);
+
+// A file-size limit makes a write fail instead of killing the process.
+void ignore_file_size_signal();
+
+}  // namespace scoretext
