@@ -1,15 +1,24 @@
 #!/bin/sh
-# Builds the suite twice, as released and with the address and undefined-
+# The test command: installs what the tests need where it is missing, then
+# builds the suite twice, as released and with the address and undefined-
 # behaviour sanitizers, and runs every unit test and end-to-end case in both.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+tests/install_deps.sh
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSCORETEXT_SANITIZE=ON >/dev/null
+status=0
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DSCORETEXT_TESTS=ON >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" || status=1
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSCORETEXT_SANITIZE=ON -DSCORETEXT_TESTS=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" || status=1
+
+if [ "$status" -ne 0 ]; then
+  echo "some tests failed (see above)" >&2
+fi
+exit "$status"
