@@ -99,6 +99,33 @@ namespace scoretext {
   X(OutputOverflow, "出力ファイルオーバーフロー") \
   /* Lyric file and lyric merge (nolwen) */ \
   /* Vocal part (sirenta) */ \
+  X(UnusableCharacter, "使用できない文字") \
+  X(TooManyRecords, "コマンド数の制限を超えました") \
+  X(PatternUndefined, "定義番号が設定されていません") \
+  X(ArticulationCode, "＆指定") \
+  X(ArticulationWithTie, "タイ、ディレイ、スタッカートの指定") \
+  X(VocalNoteToken, "指定誤り") \
+  X(LyricText, "歌詞") \
+  X(PhoneticText, "発音記号") \
+  X(PhoneticBracket, "]記号") \
+  X(AttributeUnknown, "設定誤り") \
+  X(ControlTooManyValues, "設定値の数が制限を超えました") \
+  X(AttributeVelocity, "ベロシティ") \
+  X(AttributeOpening, "OPE") \
+  X(AttributeAccent, "DA") \
+  X(AttributeBendDepth, "PB") \
+  X(AttributeBendLength, "PL") \
+  X(AttributeDecay, "DD") \
+  X(AttributeFallPortamento, "PF") \
+  X(AttributeRisePortamento, "PR") \
+  X(ControlDyn, "DYN") \
+  X(ControlBre, "BRE") \
+  X(ControlBri, "BRI") \
+  X(ControlCle, "CLE") \
+  X(ControlGen, "GEN") \
+  X(ControlPor, "POR") \
+  X(ControlPit, "PIT") \
+  X(ControlPbs, "PBS") \
   /* end of the table */
 
 enum class Msg {
