@@ -98,6 +98,12 @@ namespace scoretext {
   X(TooManyEvents, "ノート数が制限を超えた") \
   X(OutputOverflow, "出力ファイルオーバーフロー") \
   /* Lyric file and lyric merge (nolwen) */ \
+  X(LyricBadCharacter, "使用できない文字") \
+  X(LyricNotSyllable, "使用できない文字です") \
+  X(LyricTwoBrackets, "［が２つあります") \
+  X(LyricNoClosingBracket, "］がありません") \
+  X(LyricTooMany, "歌詞の数の制限を超えました") \
+  X(LyricTooLong, "歌詞の長さの制限を超えました") \
   /* Vocal part (sirenta) */ \
   X(UnusableCharacter, "使用できない文字") \
   X(TooManyRecords, "コマンド数の制限を超えました") \

@@ -43,7 +43,9 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
       while (up[i] != ' ') ++i;
       if (!whole) upper_case(up + begin, i - begin);
     }
-    if (i - begin >= config.token_refused) throw ToolError(Msg::TokenTooLong);
+    const bool quoted = !whole && up[begin] == '"';
+    const std::size_t counted = i - begin - (quoted && config.closing_quote_free ? 1 : 0);
+    if (counted >= config.token_refused) throw ToolError(Msg::TokenTooLong);
     upper_.emplace_back(up + begin, i - begin);
     if (config.keep_raw_case) raw_.emplace_back(raw_text_.data() + begin, i - begin);
     // The last slot must stay empty: a statement holds at most 9999 tokens.

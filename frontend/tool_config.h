@@ -19,6 +19,9 @@ struct ToolConfig {
   std::size_t token_refused = limits::kTokenRefusedShort;
   // Tokens that begin with a double quote run to the next one (melodies).
   bool quote_aware = false;
+  // The closing quote of such a token does not count against the limit
+  // (lyrics).
+  bool closing_quote_free = false;
   // Keep the tokens as written beside the upper-cased ones (chord names).
   bool keep_raw_case = false;
   // SS#, SSB and SSC are known.

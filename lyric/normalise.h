@@ -1,0 +1,26 @@
+// The normal form of a lyric line: ASCII and two-byte Shift_JIS only.
+//
+// A lyric may be written in Shift_JIS or in UTF-8, character by character:
+//   - kana, the long-vowel mark and '-' become Shift_JIS kana and ー;
+//   - full-width letters, the full-width blank and the full-width forms of
+//     [ ] ' \ 4 @ { _ become their ASCII forms;
+//   - ASCII letters and [ ] blank ' \ 4 @ { : _ 0 stay as they are.
+// Anything else, the full-width semicolon included (as ';' it would end the
+// statement in the score text nolwen writes), is refused with
+// "使用できない文字", thrown unplaced.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace scoretext::lyric {
+
+// Rewrites `line` (its comment already cut) into `out`.
+void normalise_line(std::string_view line, std::string& out);
+
+// Appends the two Shift_JIS bytes of a hiragana (U+3041..U+3093), a
+// katakana (U+30A1..U+30F6) or the long-vowel mark (U+30FC) to `out`;
+// false (nothing appended) for any other code point.
+bool append_kana(char32_t code_point, std::string& out);
+
+}  // namespace scoretext::lyric
