@@ -193,6 +193,9 @@ def main():
     bin_dir, path = os.path.abspath(sys.argv[1]), sys.argv[2]
     failed = 0
     cases = parse(path)
+    if not cases:
+        print(f"no cases in {os.path.basename(path)}")
+        return 1
     for case in cases:
         if case.prog is None:
             raise SystemExit(f"{path}: case {case.name!r} names no program")
