@@ -74,52 +74,24 @@ std::string resolved_target(const std::string& path) {
   return target;
 }
 
-// Removes the temporary file unless it was renamed into place.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::string& beside) {
-    const std::size_t slash = beside.rfind('/');
-    path_ = (slash == std::string::npos ? std::string() : beside.substr(0, slash + 1)) +
-            ".scoretext-XXXXXX";
-    fd_ = ::mkstemp(path_.data());
-    created_ = fd_ >= 0;
-  }
-  ~TemporaryFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (created_ && !kept_) ::unlink(path_.c_str());
-  }
-  bool opened() const { return fd_ >= 0; }
-  int fd() const { return fd_; }
-  const std::string& path() const { return path_; }
-  bool close() {
-    const bool ok = ::close(fd_) == 0;
-    fd_ = -1;
-    return ok;
-  }
-  void keep() { kept_ = true; }
-
- private:
-  std::string path_;
-  int fd_;
-  bool created_;
-  bool kept_ = false;
-};
-
 }  // namespace
 
-void write_file_atomically(const std::string& path, std::initializer_list<std::string_view> pieces) {
-  const std::string target = resolved_target(path);
+AtomicOutputFile::AtomicOutputFile(std::string path)
+    : path_(std::move(path)), target_(resolved_target(path_)) {
   struct stat existing;
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  const bool exists = ::stat(target_.c_str(), &existing) == 0;
   if (exists) {
     // An existing out-file that could not be written is refused as before,
     // and so is anything that is not a plain file.
-    if (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0) {
-      throw ToolError::open_error(path);
+    if (!S_ISREG(existing.st_mode) || ::access(target_.c_str(), W_OK) != 0) {
+      throw ToolError::open_error(path_);
     }
   }
-  TemporaryFile temp(target);
-  if (!temp.opened()) throw ToolError::open_error(path);
+  const std::size_t slash = target_.rfind('/');
+  temp_path_ = (slash == std::string::npos ? std::string() : target_.substr(0, slash + 1)) +
+               ".scoretext-XXXXXX";
+  fd_ = ::mkstemp(temp_path_.data());
+  if (fd_ < 0) throw ToolError::open_error(path_);
   mode_t mode;
   if (exists) {
     mode = existing.st_mode & 07777;
@@ -128,13 +100,34 @@ void write_file_atomically(const std::string& path, std::initializer_list<std::s
     ::umask(mask);
     mode = 0666 & ~mask;
   }
-  bool ok = ::fchmod(temp.fd(), mode) == 0;
-  for (std::string_view piece : pieces) ok = ok && write_all(temp.fd(), piece);
-  ok = temp.close() && ok;
-  if (!ok || ::rename(temp.path().c_str(), target.c_str()) != 0) {
-    throw ToolError::open_error(path);
+  if (::fchmod(fd_, mode) != 0) {
+    ::close(fd_);
+    ::unlink(temp_path_.c_str());
+    throw ToolError::open_error(path_);
   }
-  temp.keep();
+}
+
+AtomicOutputFile::~AtomicOutputFile() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    ::unlink(temp_path_.c_str());
+  }
+}
+
+void AtomicOutputFile::commit(bool written) {
+  const bool closed = ::close(fd_) == 0;
+  fd_ = -1;
+  if (!written || !closed || ::rename(temp_path_.c_str(), target_.c_str()) != 0) {
+    ::unlink(temp_path_.c_str());
+    throw ToolError::open_error(path_);
+  }
+}
+
+void write_file_atomically(const std::string& path, std::initializer_list<std::string_view> pieces) {
+  AtomicOutputFile file(path);
+  bool ok = true;
+  for (std::string_view piece : pieces) ok = ok && write_all(file.fd(), piece);
+  file.commit(ok);
 }
 
 }  // namespace scoretext

@@ -4,7 +4,8 @@
 // not an input.  read_some/write_all: read(2) and write(2) that carry on
 // after a signal.  write_file_atomically: a whole output written beside its
 // name and renamed over it only when complete, so that a failure leaves
-// every existing file as it was.
+// every existing file as it was; AtomicOutputFile does the same for an
+// output written piece by piece.
 #pragma once
 
 #include <cstddef>
@@ -47,6 +48,28 @@ bool write_all(int fd, std::string_view bytes);
 // target replaced.  On any failure the temporary file is removed, nothing
 // else is touched, and ToolError::open_error(path) is thrown.
 void write_file_atomically(const std::string& path, std::initializer_list<std::string_view> pieces);
+
+// The same for an output too large to hold whole: the bytes are written to
+// fd() as they are made, and commit() renames the file over `path`.  The
+// constructor and commit() throw ToolError::open_error(path); an object that
+// goes without a successful commit() removes its temporary file.
+class AtomicOutputFile {
+ public:
+  explicit AtomicOutputFile(std::string path);
+  ~AtomicOutputFile();
+  AtomicOutputFile(const AtomicOutputFile&) = delete;
+  AtomicOutputFile& operator=(const AtomicOutputFile&) = delete;
+
+  int fd() const { return fd_; }
+  // `written`: every write to fd() succeeded.
+  void commit(bool written);
+
+ private:
+  std::string path_;
+  std::string target_;
+  std::string temp_path_;
+  int fd_ = -1;
+};
 
 // A file-size limit makes a write fail instead of killing the process.
 void ignore_file_size_signal();

@@ -132,6 +132,10 @@ namespace scoretext {
   X(ControlPor, "POR") \
   X(ControlPit, "PIT") \
   X(ControlPbs, "PBS") \
+  /* Vocal part: the template and the writing (a template line, bare) */ \
+  X(TemplateLine, "%s") \
+  X(ControlEventsOver, " mCtrl over\n") \
+  X(BeatSnapError, "SV error\n") \
   /* end of the table */
 
 enum class Msg {

@@ -17,8 +17,8 @@ ToolError ToolError::at_data_line(Msg message, std::string_view line) {
   return e;
 }
 
-ToolError ToolError::in_template(Msg message) {
-  ToolError e(message);
+ToolError ToolError::in_template(Msg message, std::string_view detail) {
+  ToolError e(message, std::string(detail));
   e.place_ = Place::Template;
   return e;
 }
@@ -34,6 +34,17 @@ ToolError ToolError::placed_at(std::int32_t line, std::string_view context) cons
   return at_statement(message_, line, context);
 }
 
+namespace {
+
+// The message with its "%s" replaced by the detail.
+std::string with_detail(std::string text, const std::string& detail) {
+  const std::size_t slot = text.find("%s");
+  if (slot != std::string::npos) text.replace(slot, 2, detail);
+  return text;
+}
+
+}  // namespace
+
 std::string ToolError::report() const {
   const std::string text = cp932_text(message_);
   switch (place_) {
@@ -42,13 +53,9 @@ std::string ToolError::report() const {
     case Place::DataLine:
       return "ERROR:" + text + ' ' + detail_ + '\n';
     case Place::Template:
-      return "ERROR: " + text + '\n';
-    case Place::Bare: {
-      std::string line = text;
-      const std::size_t slot = line.find("%s");
-      if (slot != std::string::npos) line.replace(slot, 2, detail_);
-      return line;
-    }
+      return "ERROR: " + with_detail(text, detail_) + '\n';
+    case Place::Bare:
+      return with_detail(text, detail_);
     case Place::Unplaced:
       break;
   }

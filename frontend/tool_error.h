@@ -33,8 +33,8 @@ class ToolError : public std::exception {
   static ToolError at_statement(Msg message, std::int32_t line, std::string_view context);
   // "ERROR:<message> <line>": a line of a data file, shown as read.
   static ToolError at_data_line(Msg message, std::string_view line);
-  // "ERROR: <message>"
-  static ToolError in_template(Msg message);
+  // "ERROR: <message>", "%s" in it replaced by `detail` (a template line).
+  static ToolError in_template(Msg message, std::string_view detail = {});
   // The message written alone, "%s" replaced by `detail`.
   static ToolError bare(Msg message, std::string_view detail = {});
   // "<name> open error": a file that cannot be opened, read or written.
