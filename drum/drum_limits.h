@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 namespace scoretext::drum {
 
@@ -16,7 +17,16 @@ inline constexpr std::size_t kInstrumentNameMax = 10;
 // makes a long line short, and to show an over-long line in its error; the
 // rest of a longer line is read past, never held.
 inline constexpr std::size_t kDefinitionLineKept = 1 << 20;
-// Largest velocity of an instrument group.
-inline constexpr int kVelocityMax = 127;
+
+// The drum SMF: the event that would make this many events is refused, and
+// so is an image of this many bytes or more.
+inline constexpr std::size_t kEventsRefused = 2'000'000;
+inline constexpr std::size_t kImageRefused = 1'048'576;
+// A delta time must fit the four bytes of a variable-length quantity.
+inline constexpr std::int64_t kDeltaRefused = std::int64_t{1} << 28;
+// ST values: 60,000,000 divided by the value must give a tempo of 1 to
+// 2^24 - 1 microseconds per quarter note.
+inline constexpr std::int32_t kTempoValueMin = 4;
+inline constexpr std::int32_t kTempoValueMax = 60'000'000;
 
 }  // namespace scoretext::drum
