@@ -88,6 +88,7 @@ class EventTable {
   VocalRecord& operator[](std::size_t i) { return records_[i]; }
   const VocalRecord& operator[](std::size_t i) const { return records_[i]; }
   VocalRecord& back() { return records_.back(); }
+  const VocalRecord& back() const { return records_.back(); }
   std::vector<VocalRecord>::iterator begin() { return records_.begin(); }
   std::vector<VocalRecord>::iterator end() { return records_.end(); }
   std::vector<VocalRecord>::const_iterator begin() const { return records_.begin(); }

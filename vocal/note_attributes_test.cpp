@@ -1,0 +1,158 @@
+#include "vocal/note_attributes.h"
+
+#include <gtest/gtest.h>
+
+#include "frontend/testing.h"
+
+namespace scoretext::vocal {
+namespace {
+
+using scoretext::testing::thrown_message;
+
+Msg message_of(std::string_view token) {
+  return thrown_message([&] { NoteAttributes().take(token); });
+}
+
+struct Edge {
+  std::string_view keyword;
+  int low;
+  int high;
+  Msg message;
+};
+
+constexpr Edge kSingles[] = {
+    {"VEL:", 0, 127, Msg::AttributeVelocity}, {"OPE:", 0, 127, Msg::AttributeOpening},
+    {"DA:", 0, 100, Msg::AttributeAccent},    {"PB:", 0, 100, Msg::AttributeBendDepth},
+    {"PL:", 0, 100, Msg::AttributeBendLength}, {"DD:", 0, 100, Msg::AttributeDecay},
+    {"PF:", 0, 1, Msg::AttributeFallPortamento}, {"PR:", 0, 1, Msg::AttributeRisePortamento},
+};
+
+constexpr Edge kCurves[] = {
+    {"DYN:", 0, 127, Msg::ControlDyn}, {"BRE:", 0, 127, Msg::ControlBre},
+    {"BRI:", 0, 127, Msg::ControlBri}, {"CLE:", 0, 127, Msg::ControlCle},
+    {"GEN:", 0, 127, Msg::ControlGen}, {"POR:", 0, 127, Msg::ControlPor},
+    {"PIT:", -8192, 8191, Msg::ControlPit}, {"PBS:", 0, 24, Msg::ControlPbs},
+};
+
+std::string token(std::string_view keyword, long long value) { return std::string(keyword) + std::to_string(value); }
+
+TEST(NoteAttributes, EveryKeywordAcceptsItsRangeAndRefusesJustBeyondWithItsOwnMessage) {
+  for (const Edge* table : {kSingles, kCurves}) {
+    for (std::size_t i = 0; i < 8; ++i) {
+      const Edge& e = table[i];
+      SCOPED_TRACE(e.keyword);
+      EXPECT_EQ(message_of(token(e.keyword, e.low)), Msg::Count_);
+      EXPECT_EQ(message_of(token(e.keyword, e.high)), Msg::Count_);
+      EXPECT_EQ(message_of(token(e.keyword, e.low - 1LL)), e.message);
+      EXPECT_EQ(message_of(token(e.keyword, e.high + 1LL)), e.message);
+      // Beyond 32 bits the value saturates and still fails the range.
+      EXPECT_EQ(message_of(token(e.keyword, 99999999999LL)), e.message);
+      EXPECT_EQ(message_of(token(e.keyword, -99999999999LL)), e.message);
+    }
+  }
+}
+
+TEST(NoteAttributes, EveryKeywordIsTakenOnceOnly) {
+  for (const Edge* table : {kSingles, kCurves}) {
+    for (std::size_t i = 0; i < 8; ++i) {
+      const Edge& e = table[i];
+      SCOPED_TRACE(e.keyword);
+      NoteAttributes a;
+      EXPECT_TRUE(a.take(token(e.keyword, e.high)));
+      EXPECT_EQ(thrown_message([&] { a.take(token(e.keyword, e.low)); }), e.message);
+    }
+  }
+}
+
+TEST(NoteAttributes, VelocityTokenMakesVelRepeat) {
+  NoteAttributes a;
+  a.velocity_given();
+  EXPECT_EQ(thrown_message([&] { a.take("VEL:90"); }), Msg::AttributeVelocity);
+  EXPECT_TRUE(a.take("OPE:90"));
+}
+
+TEST(NoteAttributes, OtherTokensAreDeclinedUntouched) {
+  NoteAttributes a;
+  for (std::string_view t : {"VEL90", "VE:1", "PBX:1", "DY:1", "\"LA\"", "LY\"A\"", "V64", "X"}) {
+    EXPECT_FALSE(a.take(t)) << t;
+  }
+  EXPECT_FALSE(a.has_controls());
+  EXPECT_EQ(a.controls(), nullptr);
+  EXPECT_FALSE(a.value(Attribute::Velocity));
+}
+
+TEST(NoteAttributes, SingleValuesAreSignedNumbers) {
+  EXPECT_EQ(message_of("VEL:"), Msg::Malformed);
+  EXPECT_EQ(message_of("VEL:1X"), Msg::Malformed);
+  EXPECT_EQ(message_of("DA:1,2"), Msg::Malformed);
+  EXPECT_EQ(message_of("DA:-0"), Msg::Count_);
+  NoteAttributes a;
+  EXPECT_TRUE(a.take("OPE:+007"));
+  EXPECT_EQ(a.value(Attribute::Opening), 7);
+}
+
+TEST(NoteAttributes, ApplySetsOnlyWhatWasGiven) {
+  NoteAttributes a;
+  for (std::string_view t : {"VEL:1", "OPE:2", "DA:3", "PB:4", "PL:5", "DD:6", "PF:1"}) ASSERT_TRUE(a.take(t));
+  NoteStyle style;
+  style.rise_portamento = 1;
+  int velocity = 64;
+  a.apply(style, velocity);
+  EXPECT_EQ(velocity, 1);
+  EXPECT_EQ(style.opening, 2);
+  EXPECT_EQ(style.accent, 3);
+  EXPECT_EQ(style.bend_depth, 4);
+  EXPECT_EQ(style.bend_length, 5);
+  EXPECT_EQ(style.decay, 6);
+  EXPECT_EQ(style.fall_portamento, 1);
+  EXPECT_EQ(style.rise_portamento, 1);
+}
+
+TEST(ControlList, ValuesCommasAndCounts) {
+  const ControlList three = parse_control_list("0,64,127", 0, 127, Msg::ControlDyn);
+  ASSERT_EQ(three.count, 3);
+  EXPECT_EQ(three.values[0], 0);
+  EXPECT_EQ(three.values[1], 64);
+  EXPECT_EQ(three.values[2], 127);
+
+  // Empty values and bare signs read as 0.
+  const ControlList empty = parse_control_list("", 0, 127, Msg::ControlDyn);
+  ASSERT_EQ(empty.count, 1);
+  EXPECT_EQ(empty.values[0], 0);
+  const ControlList gaps = parse_control_list("-,,+5", -8192, 8191, Msg::ControlPit);
+  ASSERT_EQ(gaps.count, 3);
+  EXPECT_EQ(gaps.values[0], 0);
+  EXPECT_EQ(gaps.values[1], 0);
+  EXPECT_EQ(gaps.values[2], 5);
+
+  EXPECT_EQ(parse_control_list("1,2,3,4,5,6", 0, 127, Msg::ControlDyn).count, 6);
+  const auto fails = [](std::string_view text) {
+    return thrown_message([&] { parse_control_list(text, 0, 127, Msg::ControlBre); });
+  };
+  EXPECT_EQ(fails("1,2,3,4,5,6,7"), Msg::ControlTooManyValues);
+  EXPECT_EQ(fails("1,2,3,4,5,6,"), Msg::Extra);
+  EXPECT_EQ(fails("1,"), Msg::Extra);
+  EXPECT_EQ(fails(","), Msg::Extra);
+  EXPECT_EQ(fails("1,A"), Msg::AttributeUnknown);
+  EXPECT_EQ(fails("1 2"), Msg::AttributeUnknown);
+  EXPECT_EQ(fails("+-1"), Msg::AttributeUnknown);
+  EXPECT_EQ(fails("128,x"), Msg::ControlBre);  // values are checked from the left
+}
+
+TEST(NoteAttributes, CurvesAreKeptByKind) {
+  NoteAttributes a;
+  ASSERT_TRUE(a.take("PIT:-8192,8191"));
+  ASSERT_TRUE(a.take("POR:64"));
+  ASSERT_TRUE(a.has_controls());
+  const auto controls = a.controls();
+  ASSERT_NE(controls, nullptr);
+  for (int kind = 0; kind < kControlKinds; ++kind) {
+    EXPECT_EQ(controls->lists[static_cast<std::size_t>(kind)] != nullptr, kind == kPit || kind == kPor) << kind;
+  }
+  EXPECT_EQ(controls->lists[kPit]->count, 2);
+  EXPECT_EQ(controls->lists[kPit]->values[0], -8192);
+  EXPECT_EQ(controls->lists[kPor]->values[0], 64);
+}
+
+}  // namespace
+}  // namespace scoretext::vocal

@@ -1,0 +1,42 @@
+// What sirenta keeps while it reads a sung part: the records made so far,
+// the settings that shape the notes still to come, the tie between note
+// statements and the patterns.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "frontend/capacities.h"
+#include "vocal/pitch.h"
+#include "vocal/vocal_record.h"
+
+namespace scoretext::vocal {
+
+// A pattern's records: [start, end) of the table, each unset until its PS
+// or PE.
+struct PatternSpan {
+  std::optional<std::size_t> start;
+  std::optional<std::size_t> end;
+};
+
+struct PartState {
+  EventTable table;
+  // The singing attributes every new note starts from.
+  NoteStyle style;
+  PitchSettings pitch;
+  // SS: 0 for none, n for the staccato Sn.
+  int staccato_default = 0;
+  // The last note statement ended with a tie.
+  bool pending_tie = false;
+  // The pattern whose PE has not come yet, or -1.
+  int open_pattern = -1;
+  // The table's size at the latest PS or PE: a delay rest joins only a rest
+  // appended since, so that it never reaches across a pattern's edge.
+  std::size_t block_start = 0;
+  std::vector<PatternSpan> patterns = std::vector<PatternSpan>(limits::kPatterns);
+
+  bool pattern_open() const { return open_pattern >= 0; }
+};
+
+}  // namespace scoretext::vocal
