@@ -1,8 +1,12 @@
 #include "frontend/exchange_order.h"
 
+#include <algorithm>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 #include <utility>
+
+#include <sys/mman.h>
 
 // How the loop treats equal times.  The events of one time value v end up in
 // an order that depends only on where the events with times up to v stand in
@@ -57,20 +61,67 @@ void merge_counting(const Entry* from, Entry* to, std::size_t lo, std::size_t mi
   }
 }
 
-// The entries sorted by time, equal times in descending list order, each
-// with its count of smaller times before it.
-std::vector<Entry> sort_counting(std::span<const std::int64_t> times) {
+// Sorts a short run in place by insertion, which counts as it goes: an
+// entry passes over the earlier entries whose time is not smaller.
+void insertion_sort_counting(Entry* run, std::size_t size) {
+  for (std::size_t i = 1; i < size; ++i) {
+    Entry e = run[i];
+    std::size_t at = i;
+    while (at > 0 && run[at - 1].time >= e.time) {
+      run[at] = run[at - 1];
+      --at;
+    }
+    e.smaller_before = static_cast<std::uint32_t>(at);
+    run[at] = e;
+  }
+}
+
+// Uninitialised room for the entries.  The sort runs over the whole of it
+// many times, so large blocks ask for huge pages: faulting in hundreds of
+// megabytes of small pages costs more than a merge pass.
+class EntryBuffer {
+ public:
+  explicit EntryBuffer(std::size_t n) : bytes_(n * sizeof(Entry)) {
+    constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    if (bytes_ < kHugePage) {
+      heap_.reset(new Entry[n]);
+      data_ = heap_.get();
+      return;
+    }
+    bytes_ = (bytes_ + kHugePage - 1) / kHugePage * kHugePage;
+    void* block = ::mmap(nullptr, bytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) throw std::bad_alloc();
+    ::madvise(block, bytes_, MADV_HUGEPAGE);  // only advice
+    data_ = static_cast<Entry*>(block);
+  }
+  ~EntryBuffer() {
+    if (!heap_) ::munmap(data_, bytes_);
+  }
+  EntryBuffer(const EntryBuffer&) = delete;
+  EntryBuffer& operator=(const EntryBuffer&) = delete;
+  Entry* get() const { return data_; }
+
+ private:
+  std::size_t bytes_;
+  std::unique_ptr<Entry[]> heap_;
+  Entry* data_ = nullptr;
+};
+
+// Sorts the entries by time, equal times in descending list order, and
+// gives each its count of smaller times before it.  The work goes back and
+// forth between `a` and `b`; returns the one that holds the result.
+Entry* sort_counting(std::span<const std::int64_t> times, Entry* a, Entry* b) {
   const std::size_t n = times.size();
-  std::vector<Entry> a(n);
   for (std::size_t i = 0; i < n; ++i) a[i] = {times[i], static_cast<std::uint32_t>(i), 0};
-  std::vector<Entry> b(n);
-  for (std::size_t width = 1; width < n; width *= 2) {
+  constexpr std::size_t kShortRun = 32;
+  for (std::size_t lo = 0; lo < n; lo += kShortRun) insertion_sort_counting(a + lo, std::min(kShortRun, n - lo));
+  for (std::size_t width = kShortRun; width < n; width *= 2) {
     for (std::size_t lo = 0; lo < n; lo += 2 * width) {
       const std::size_t mid = std::min(lo + width, n);
       const std::size_t hi = std::min(lo + 2 * width, n);
-      merge_counting(a.data(), b.data(), lo, mid, hi);
+      merge_counting(a, b, lo, mid, hi);
     }
-    a.swap(b);
+    std::swap(a, b);
   }
   return a;
 }
@@ -81,21 +132,23 @@ std::vector<Entry> sort_counting(std::span<const std::int64_t> times) {
 class InsertionPlacer {
  public:
   void place(std::size_t k, const std::vector<std::uint32_t>& at, std::vector<std::uint32_t>& slot) {
-    // A Fenwick tree over the slots, all free: node i covers lowbit(i) slots.
-    tree_.resize(k + 1);
-    for (std::size_t i = 1; i <= k; ++i) tree_[i] = static_cast<std::uint32_t>(i & (~i + 1));
+    // A Fenwick tree over the slots, all free: node i covers lowbit(i)
+    // slots.  Nodes past k read as full, so that the search needs no
+    // bounds check and no branch.
     std::size_t top = 1;
     while (top * 2 <= k) top *= 2;
+    tree_.resize(2 * top);
+    for (std::size_t i = 1; i <= k; ++i) tree_[i] = static_cast<std::uint32_t>(i & (~i + 1));
+    for (std::size_t i = k + 1; i < 2 * top; ++i) tree_[i] = UINT32_MAX;
     for (std::size_t j = k; j-- > 0;) {
       // The (at[j] + 1)-th free slot, then taken.
       std::uint32_t rank = at[j] + 1;
       std::size_t pos = 0;
       for (std::size_t step = top; step > 0; step /= 2) {
-        const std::size_t next = pos + step;
-        if (next <= k && tree_[next] < rank) {
-          pos = next;
-          rank -= tree_[next];
-        }
+        const std::uint32_t below = tree_[pos + step];
+        const bool past = below < rank;
+        pos += past ? step : 0;
+        rank -= past ? below : 0;
       }
       slot[j] = static_cast<std::uint32_t>(pos);
       for (std::size_t i = pos + 1; i <= k; i += i & (~i + 1)) --tree_[i];
@@ -157,13 +210,15 @@ std::vector<std::uint32_t> exchange_sort_order(std::span<const std::int64_t> tim
     throw std::length_error("too many events to order");
   }
   const std::size_t n = times.size();
-  std::vector<Entry> sorted = sort_counting(times);
+  const EntryBuffer first(n);
+  const EntryBuffer second(n);
+  const Entry* sorted = sort_counting(times, first.get(), second.get());
   std::vector<std::uint32_t> order(n);
   GroupOrderer orderer;
   for (std::size_t begin = 0; begin < n;) {
     std::size_t end = begin + 1;
     while (end < n && sorted[end].time == sorted[begin].time) ++end;
-    orderer.order(sorted.data() + begin, end - begin, static_cast<std::uint32_t>(begin),
+    orderer.order(sorted + begin, end - begin, static_cast<std::uint32_t>(begin),
                   order.data() + begin);
     begin = end;
   }
