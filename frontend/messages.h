@@ -87,6 +87,7 @@ namespace scoretext {
   X(SmfBadTrack, "trk 指定エラー\n") \
   X(SmfTooLarge, "ファイルが大きすぎます\n") \
   X(SmfTooManyTracks, "トラック数が制限を超えました\n") \
+  X(SmfDivisionDiffers, "分解能が違います\n") \
   /* Files and command lines (line end included, written as they stand) */ \
   X(OpenError, "%s open error\n") \
   X(WriteError, "%s write error\n") \

@@ -1,10 +1,10 @@
 #include "smf/ardic.h"
 
+#include "frontend/files.h"
+#include "frontend/tool_error.h"
 #include "smf/arguments.h"
 #include "smf/file_image.h"
 #include "smf/header.h"
-#include "smf/output_file.h"
-#include "smf/text_error.h"
 #include "smf/transpose.h"
 
 namespace scoretext::smf {
@@ -19,17 +19,17 @@ constexpr const char* kBadShift = "ardic in_file trk outfile\n";
 }  // namespace
 
 void run_ardic(const std::vector<std::string>& args, Console& console) {
-  if (args.size() != 3) throw TextError(kUsage);
+  if (args.size() != 3) throw ToolError::usage(kUsage);
   const auto semitones = parse_shift(args[1]);
-  if (!semitones) throw TextError(kBadShift);
+  if (!semitones) throw ToolError::usage(kBadShift);
 
   FileImage image = load_file(args[0]);
   const int track_count = check_header(image.bytes(), FormatRule::Format1Only);
   console.track_count(track_count);
   transpose_tracks(image.bytes(), track_count, *semitones, console);
-  // The input is wholly in memory before the output is created, so the
+  // The input is wholly in memory before the output is written, so the
   // output may be the input file itself.
-  write_output(args[2], {image.bytes()});
+  write_file_atomically(args[2], {as_chars(image.bytes())});
 }
 
 }  // namespace scoretext::smf

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <optional>
 
+#include "frontend/files.h"
+#include "frontend/tool_error.h"
 #include "smf/arguments.h"
 #include "smf/file_image.h"
 #include "smf/header.h"
-#include "smf/output_file.h"
-#include "smf/text_error.h"
-#include "frontend/tool_error.h"
 #include "smf/track_table.h"
 
 namespace scoretext::smf {
@@ -28,12 +27,12 @@ std::array<std::uint8_t, kHeaderBytes> single_track_header(std::span<const std::
 }
 
 void run_belvar(const std::vector<std::string>& args, Console& console) {
-  if (args.size() != 1 && args.size() != 3) throw TextError(kUsage);
+  if (args.size() != 1 && args.size() != 3) throw ToolError::usage(kUsage);
   const bool extract = args.size() == 3;
   std::optional<std::int32_t> wanted;
   if (extract) {
     wanted = parse_track_number(args[1]);
-    if (!wanted) throw TextError(kBadTrack);
+    if (!wanted) throw ToolError::usage(kBadTrack);
   }
 
   const FileImage image = load_file(args[0]);
@@ -42,10 +41,11 @@ void run_belvar(const std::vector<std::string>& args, Console& console) {
   const auto tracks = list_tracks(image.bytes(), track_count, console);
   if (!extract) return;
 
-  if (static_cast<std::size_t>(*wanted) >= tracks.size()) throw ToolError(Msg::SmfBadTrack);
+  if (static_cast<std::size_t>(*wanted) >= tracks.size()) throw ToolError::bare(Msg::SmfBadTrack);
   const TrackChunk& chunk = tracks[static_cast<std::size_t>(*wanted)];
   const auto header = single_track_header(image.bytes());
-  write_output(args[2], {header, image.bytes().subspan(chunk.offset, chunk.chunk_size())});
+  write_file_atomically(args[2], {as_chars(header),
+                                  as_chars(image.bytes().subspan(chunk.offset, chunk.chunk_size()))});
 }
 
 }  // namespace scoretext::smf

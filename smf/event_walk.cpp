@@ -15,8 +15,8 @@ namespace {
 constexpr std::uint64_t kLengthCeiling = std::uint64_t{1} << 40;
 constexpr std::uint8_t kMetaEvent = 0xFF;
 
-[[noreturn, gnu::noinline]] void overrun() { throw ToolError(Msg::SmfEventOverrun); }
-[[noreturn, gnu::noinline]] void unsupported() { throw ToolError(Msg::SmfUnsupported); }
+[[noreturn, gnu::noinline]] void overrun() { throw ToolError::bare(Msg::SmfEventOverrun); }
+[[noreturn, gnu::noinline]] void unsupported() { throw ToolError::bare(Msg::SmfUnsupported); }
 
 // What follows each status byte, looked up once per event.
 enum class StatusKind : std::uint8_t {

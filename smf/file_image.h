@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "smf/byte_storage.h"
 
@@ -25,11 +26,17 @@ class FileImage {
   std::size_t size_ = 0;
 };
 
-// Reads the file at path whole.  A path that cannot be opened or read, or
-// that names a directory, is an open error; a file of more than
-// kMaxFileBytes is refused as too large, before its bytes are read when its
-// size is known in advance.  Pipes and other unsized files are read until
-// their end, within the same limit.
+// Bytes as the character view that file writes take.
+inline std::string_view as_chars(std::span<const std::uint8_t> bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// Reads the file at path whole.  A path that cannot be opened, that names a
+// directory or that fails while it is read is an open error (a read error is
+// never taken for the end of the file); a file of more than kMaxFileBytes is
+// refused as too large, before its bytes are read when its size is known in
+// advance.  Pipes and other unsized files are read until their end, within
+// the same limit.
 FileImage load_file(const std::string& path);
 
 }  // namespace scoretext::smf

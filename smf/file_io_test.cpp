@@ -1,9 +1,6 @@
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
+// Loading whole files: sizes known and unknown, the size limit, and the
+// faults that must be open errors rather than short images.
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -12,28 +9,25 @@
 #include <thread>
 
 #include "smf/file_image.h"
-#include "smf/output_file.h"
 #include "smf/size_limits.h"
 #include "smf/test_files.h"
-#include "smf/text_error.h"
 
 namespace scoretext::smf {
 namespace {
 
 using testing::Bytes;
-using testing::read_bytes;
 using testing::ScratchDir;
 using testing::thrown_message;
 using testing::write_bytes;
 
-template <typename Body>
-std::string text_of_failure(Body&& body) {
+// The report of the error that loading path throws; empty when none.
+std::string load_failure(const std::string& path) {
   try {
-    body();
-  } catch (const TextError& e) {
-    return e.text();
+    load_file(path);
+  } catch (const ToolError& e) {
+    return e.report();
   }
-  return "(no failure)";
+  return {};
 }
 
 Bytes image_bytes(const FileImage& image) { return Bytes(image.bytes().begin(), image.bytes().end()); }
@@ -48,11 +42,12 @@ TEST(LoadFile, ReadsTheWholeFile) {
   EXPECT_EQ(load_file(dir.path("empty.mid")).size(), 0u);
 }
 
-TEST(LoadFile, MissingFilesAndDirectoriesAreOpenErrors) {
+TEST(LoadFile, UnopenableAndUnreadableFilesAreOpenErrors) {
   ScratchDir dir;
-  EXPECT_EQ(text_of_failure([&] { load_file(dir.path("none.mid")); }),
-            dir.path("none.mid") + " open error\n");
-  EXPECT_EQ(text_of_failure([&] { load_file(dir.path("")); }), dir.path("") + " open error\n");
+  EXPECT_EQ(load_failure(dir.path("none.mid")), dir.path("none.mid") + " open error\n");
+  EXPECT_EQ(load_failure(dir.path("")), dir.path("") + " open error\n");
+  // A file that opens but fails at its first read: never an empty image.
+  EXPECT_EQ(load_failure("/proc/self/mem"), "/proc/self/mem open error\n");
 }
 
 TEST(LoadFile, RefusesFilesBeyondTheLimit) {
@@ -65,7 +60,7 @@ TEST(LoadFile, RefusesFilesBeyondTheLimit) {
   EXPECT_EQ(thrown_message([&] { load_file(over); }), Msg::SmfTooLarge);
 }
 
-TEST(LoadFile, ReadsAPipeOfUnknownSize) {
+TEST(LoadFile, ReadsAPipeOfUnknownSizeWithinTheLimit) {
   ScratchDir dir;
   const std::string fifo = dir.path("pipe");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -74,47 +69,8 @@ TEST(LoadFile, ReadsAPipeOfUnknownSize) {
   const FileImage image = load_file(fifo);
   writer.join();
   EXPECT_EQ(image_bytes(image), content);
-}
-
-TEST(WriteOutput, WritesThePiecesInOrderOverAnyOldContent) {
-  ScratchDir dir;
-  const std::string out = dir.path("out.mid");
-  write_bytes(out, Bytes(100, 0xEE));
-  const Bytes a = {1, 2, 3}, b = {}, c = {4, 5};
-  write_output(out, {a, b, c});
-  EXPECT_EQ(read_bytes(out), (Bytes{1, 2, 3, 4, 5}));
-}
-
-TEST(WriteOutput, UnwritablePlacesAreOpenErrors) {
-  ScratchDir dir;
-  const Bytes a = {1};
-  EXPECT_EQ(text_of_failure([&] { write_output(dir.path("no/such/dir.mid"), {a}); }),
-            dir.path("no/such/dir.mid") + " open error\n");
-  EXPECT_EQ(text_of_failure([&] { write_output(dir.path(""), {a}); }), dir.path("") + " open error\n");
-  // A device that refuses the bytes: reported, and left where it is.
-  EXPECT_EQ(text_of_failure([&] { write_output("/dev/full", {a}); }), "/dev/full open error\n");
-  EXPECT_TRUE(std::filesystem::exists("/dev/full"));
-}
-
-TEST(WriteOutput, AFileThatCannotBeWrittenToTheEndIsRemoved) {
-  ScratchDir dir;
-  const std::string out = dir.path("out.mid");
-  write_bytes(out, Bytes(10, 0xEE));
-  // In a child process whose files may not grow past 1000 bytes.
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit small{1000, 1000};
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const Bytes big(5000, 0x11);
-    const std::string text = text_of_failure([&] { write_output(out, {big}); });
-    ::_exit(text == out + " open error\n" ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  EXPECT_FALSE(std::filesystem::exists(out));
+  // An endless device is cut off at the limit, not read until memory ends.
+  EXPECT_EQ(thrown_message([] { load_file("/dev/zero"); }), Msg::SmfTooLarge);
 }
 
 }  // namespace

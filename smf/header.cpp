@@ -15,18 +15,23 @@ namespace {
 constexpr std::array<std::uint8_t, 9> kHeaderStart = {0x4D, 0x54, 0x68, 0x64, 0, 0, 0, 6, 0};
 constexpr std::size_t kFormatLow = 9;
 constexpr std::size_t kTrackCount = 10;
+constexpr std::size_t kDivision = 12;
 
 }  // namespace
 
 int check_header(std::span<const std::uint8_t> image, FormatRule rule) {
   if (image.size() < kHeaderBytes ||
       !std::equal(kHeaderStart.begin(), kHeaderStart.end(), image.begin())) {
-    throw ToolError(Msg::SmfHeader);
+    throw ToolError::bare(Msg::SmfHeader);
   }
   if (rule == FormatRule::Format1Only && image[kFormatLow] != 1) {
-    throw ToolError(Msg::SmfNotFormat1);
+    throw ToolError::bare(Msg::SmfNotFormat1);
   }
   return read_be16(image, kTrackCount);
+}
+
+std::uint16_t division(std::span<const std::uint8_t> image) {
+  return read_be16(image, kDivision);
 }
 
 void set_format_and_tracks(std::span<std::uint8_t> image, std::uint8_t format,

@@ -19,6 +19,10 @@ enum class FormatRule {
 // division is not examined.
 int check_header(std::span<const std::uint8_t> image, FormatRule rule);
 
+// The division (ticks per quarter note, or the SMPTE form) of a checked
+// header, as its two bytes stand.
+std::uint16_t division(std::span<const std::uint8_t> image);
+
 // Rewrites the format and track count of the header at the start of image.
 void set_format_and_tracks(std::span<std::uint8_t> image, std::uint8_t format,
                            std::uint16_t track_count);

@@ -9,9 +9,12 @@ namespace scoretext::smf {
 void join_headers(FileImage& first, const FileImage& second) {
   const long tracks = long{check_header(first.bytes(), FormatRule::Any)} +
                       check_header(second.bytes(), FormatRule::Any);
-  if (tracks > kMaxTrackCount) throw ToolError(Msg::SmfTooManyTracks);
+  if (division(first.bytes()) != division(second.bytes())) {
+    throw ToolError::bare(Msg::SmfDivisionDiffers);
+  }
+  if (tracks > kMaxTrackCount) throw ToolError::bare(Msg::SmfTooManyTracks);
   if (first.size() + (second.size() - kHeaderBytes) > kMaxFileBytes) {
-    throw ToolError(Msg::SmfTooLarge);
+    throw ToolError::bare(Msg::SmfTooLarge);
   }
   set_format_and_tracks(first.bytes(), 1, static_cast<std::uint16_t>(tracks));
 }

@@ -1,9 +1,12 @@
 #include "smf/program.h"
 
-#include <cstdio>
+#include <unistd.h>
+
+#include <csignal>
+#include <exception>
 #include <new>
 
-#include "smf/text_error.h"
+#include "frontend/files.h"
 #include "frontend/tool_error.h"
 
 namespace scoretext::smf {
@@ -13,24 +16,32 @@ int run_reported(ToolBody body, const std::vector<std::string>& args, Console& c
     body(args, console);
     return 0;
   } catch (const ToolError& e) {
-    console.message(e.message());
-  } catch (const TextError& e) {
-    console.text(e.text());
+    console.text(e.report());
   } catch (const std::bad_alloc&) {
     // Memory for a file's image could not be had: the file is too large for
     // this machine.
     console.message(Msg::SmfTooLarge);
+  } catch (const std::exception&) {
+    console.text(ToolError(Msg::OutOfMemory).report());
   }
   return 1;
 }
 
 int run_program(ToolBody body, int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  ignore_file_size_signal();
+  // A reader that went away is a failed write as well.
+  std::signal(SIGPIPE, SIG_IGN);
   Console console;
-  const int status = run_reported(body, args, console);
-  const std::string& text = console.contents();
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
+  int status = 1;
+  try {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    status = run_reported(body, args, console);
+  } catch (const std::bad_alloc&) {
+    console.message(Msg::SmfTooLarge);
+  }
+  // The listing is the only output of some runs: when it cannot be written,
+  // the run has failed.
+  if (!write_all(STDOUT_FILENO, console.contents())) status = 1;
   return status;
 }
 

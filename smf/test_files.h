@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "frontend/messages.h"
-#include "frontend/tool_error.h"
+#include "frontend/testing.h"
 
 namespace scoretext::smf::testing {
 
@@ -32,17 +32,7 @@ class ScratchDir {
   std::filesystem::path dir_;
 };
 
-// The message of the ToolError that body throws; Msg::Count_ when it throws
-// none.
-template <typename Body>
-Msg thrown_message(Body&& body) {
-  try {
-    body();
-  } catch (const ToolError& e) {
-    return e.message();
-  }
-  return Msg::Count_;
-}
+using scoretext::testing::thrown_message;
 
 void write_bytes(const std::string& path, const Bytes& bytes);
 Bytes read_bytes(const std::string& path);

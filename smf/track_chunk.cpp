@@ -17,10 +17,10 @@ constexpr std::array<std::uint8_t, 4> kTrackType = {0x4D, 0x54, 0x72, 0x6B};  //
 TrackChunk read_track_chunk(std::span<const std::uint8_t> image, std::size_t position) {
   if (position > image.size() || image.size() - position < kChunkHeaderBytes ||
       !std::equal(kTrackType.begin(), kTrackType.end(), image.begin() + position)) {
-    throw ToolError(Msg::SmfTrackHeader);
+    throw ToolError::bare(Msg::SmfTrackHeader);
   }
   const TrackChunk chunk{position, read_be32(image, position + kTrackType.size())};
-  if (chunk.length > image.size() - chunk.data_offset()) throw ToolError(Msg::SmfTrackHeader);
+  if (chunk.length > image.size() - chunk.data_offset()) throw ToolError::bare(Msg::SmfTrackHeader);
   return chunk;
 }
 

@@ -8,10 +8,20 @@ A case file holds one or more cases:
     === name of the case
     prog: gessan                  program for this case (optional)
     args: in.txt out.txt          arguments, split as a shell would
+    limit: fsize 100              no file may grow past 100 bytes (a write
+                                  beyond fails; SIGXFSZ is left at its
+                                  default, so a program that does not
+                                  ignore it is killed)
+    stdout-to: closed             standard output closed (or "full": the
+                                  device /dev/full); nothing is captured
     --- file in.txt [opts]        an input file created before the run
     --- dir name                  a directory created before the run
+    --- link name target          a symbolic link created before the run
     --- out out.txt [opts]        a file that must hold exactly these bytes
     --- absent out.txt            files that must not exist after the run
+    --- only                      the names the folder holds after the run,
+                                  one a line, a link as "name -> target";
+                                  catches stray temporary files
     --- stdout [opts]             expected standard output (default: empty)
     --- stderr [opts]             expected standard error (default: empty)
     --- status 1                  expected exit status (default: 0)
@@ -28,11 +38,14 @@ Options of a section:
             "#" starts a comment that runs to the line end)
     raw     content kept as UTF-8 (for stdout and stderr, which are otherwise
             converted to CP932 like the programs' messages)
+    mode=NNN  (file) the permission bits given to the file; (out) the
+            permission bits the file must have after the run, in octal
 Texts are written as UTF-8, except in stdout and stderr sections, which are
 converted to CP932 unless raw is given.  File contents may use cp932 to be
 written as CP932.
 """
 import os
+import resource
 import shlex
 import subprocess
 import sys
@@ -47,6 +60,7 @@ class Section:
 class Case:
     def __init__(self, name, prog):
         self.name, self.prog, self.args, self.sections = name, prog, [], []
+        self.fsize_limit, self.stdout_to = None, None
 
 
 def decode_escapes(text, encoding):
@@ -110,6 +124,8 @@ def parse(path):
                 arg = words[1] if len(words) > 1 and kind not in ("stdout", "stderr") else None
                 opts = set(words[2:] if arg else words[1:])
                 sec = Section(kind, arg, opts)
+                if kind == "link":
+                    sec.target = words[2]
                 case.sections.append(sec)
             elif sec is not None:
                 sec.lines.append(line)
@@ -120,6 +136,15 @@ def parse(path):
                     case.prog = line[5:].strip()
             elif line.startswith("args:") and case is not None:
                 case.args = shlex.split(line[5:])
+            elif line.startswith("limit:") and case is not None:
+                what, size = line[6:].split()
+                if what != "fsize":
+                    raise SystemExit(f"{path}: unknown limit: {line!r}")
+                case.fsize_limit = int(size)
+            elif line.startswith("stdout-to:") and case is not None:
+                case.stdout_to = line[10:].strip()
+                if case.stdout_to not in ("closed", "full"):
+                    raise SystemExit(f"{path}: unknown standard output: {line!r}")
             elif line.strip() == "" or line.startswith("#"):
                 continue
             else:
@@ -142,6 +167,41 @@ def show(label, want, got):
             f"    want: {want[lo:i + 60]!r}\n    got:  {got[lo:i + 60]!r}\n")
 
 
+def mode_option(sec):
+    for opt in sec.opts:
+        if opt.startswith("mode="):
+            return int(opt[5:], 8)
+    return None
+
+
+def folder_names(work):
+    names = []
+    for name in sorted(os.listdir(work)):
+        full = os.path.join(work, name)
+        names.append(f"{name} -> {os.readlink(full)}" if os.path.islink(full) else name)
+    return names
+
+
+def start_program(bin_dir, case, work):
+    """Runs the case's program; returns its status, standard output and error."""
+    def in_child():
+        if case.fsize_limit is not None:
+            resource.setrlimit(resource.RLIMIT_FSIZE, (case.fsize_limit, case.fsize_limit))
+        if case.stdout_to == "closed":
+            os.close(1)
+    stdout = subprocess.PIPE
+    if case.stdout_to == "full":
+        stdout = open("/dev/full", "wb")
+    try:
+        proc = subprocess.run([os.path.join(bin_dir, case.prog)] + case.args, cwd=work,
+                              stdin=subprocess.DEVNULL, stdout=stdout, stderr=subprocess.PIPE,
+                              preexec_fn=in_child, timeout=120)
+    finally:
+        if stdout is not subprocess.PIPE:
+            stdout.close()
+    return proc.returncode, proc.stdout or b"", proc.stderr
+
+
 def run_case(bin_dir, case):
     problems = ""
     with tempfile.TemporaryDirectory() as work:
@@ -151,11 +211,14 @@ def run_case(bin_dir, case):
                 os.makedirs(os.path.dirname(full), exist_ok=True)
                 with open(full, "wb") as f:
                     f.write(section_bytes(sec))
+                if mode_option(sec) is not None:
+                    os.chmod(full, mode_option(sec))
             elif sec.kind == "dir":
                 os.makedirs(os.path.join(work, sec.arg), exist_ok=True)
+            elif sec.kind == "link":
+                os.symlink(sec.target, os.path.join(work, sec.arg))
         try:
-            proc = subprocess.run([os.path.join(bin_dir, case.prog)] + case.args, cwd=work,
-                                  stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
+            status, stdout, stderr = start_program(bin_dir, case, work)
         except subprocess.TimeoutExpired:
             return "  timed out\n"
         want_status, want_out, want_err = 0, b"", b""
@@ -176,16 +239,24 @@ def run_case(bin_dir, case):
                 want = section_bytes(sec)
                 if got != want:
                     problems += show(sec.arg, want, got)
+                want_mode, got_mode = mode_option(sec), os.stat(full).st_mode & 0o7777
+                if want_mode is not None and got_mode != want_mode:
+                    problems += f"  {sec.arg} has mode {got_mode:o}, want {want_mode:o}\n"
+            elif sec.kind == "only":
+                want = [line for line in sec.lines if line.strip()]
+                got = folder_names(work)
+                if got != sorted(want):
+                    problems += f"  the folder holds {got}, want {sorted(want)}\n"
             elif sec.kind == "absent":
                 for name in ([sec.arg] if sec.arg else []) + " ".join(sec.lines).split():
                     if os.path.lexists(os.path.join(work, name)):
                         problems += f"  {name} exists but must not\n"
-        if proc.returncode != want_status:
-            problems += f"  status {proc.returncode}, want {want_status}\n"
-        if proc.stdout != want_out:
-            problems += show("stdout", want_out, proc.stdout)
-        if proc.stderr != want_err:
-            problems += show("stderr", want_err, proc.stderr)
+        if status != want_status:
+            problems += f"  status {status}, want {want_status}\n"
+        if stdout != want_out:
+            problems += show("stdout", want_out, stdout)
+        if stderr != want_err:
+            problems += show("stderr", want_err, stderr)
     return problems
 
 
