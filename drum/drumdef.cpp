@@ -76,10 +76,11 @@ DrumKit read_drum_definitions(std::string_view file_text) {
   return read_lines(lines);
 }
 
-DrumKit load_drum_file() {
-  const InputFile file(kDrumFileName);
+DrumKit read_drum_file(const InputFile& file) {
   LineReader lines(file, kDefinitionLineKept);
   return read_lines(lines);
 }
+
+DrumKit load_drum_file() { return read_drum_file(InputFile(kDrumFileName)); }
 
 }  // namespace scoretext::drum

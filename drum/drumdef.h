@@ -15,6 +15,10 @@
 
 #include "drum/drum_limits.h"
 
+namespace scoretext {
+class InputFile;
+}
+
 namespace scoretext::drum {
 
 // The fixed name of the drum definition file, opened in the current directory.
@@ -73,9 +77,12 @@ class DrumKit {
 // definition line ("ERROR:<message> <line>").
 DrumKit read_drum_definitions(std::string_view file_text);
 
-// Opens drumdef.txt in the current directory and reads it, one line at a
-// time, in memory bounded by the line limit.  Throws the open error or the
-// fault of a definition line.
+// Reads an open definition file one line at a time, in memory bounded by the
+// line limit.  Throws the file's open error when it cannot be read to its
+// end, or the fault of a definition line.
+DrumKit read_drum_file(const InputFile& file);
+
+// Opens drumdef.txt in the current directory and reads it as above.
 DrumKit load_drum_file();
 
 }  // namespace scoretext::drum

@@ -1,8 +1,10 @@
 // quendro: a drum part into score text.  Each instrument of drumdef.txt is
 // written as the note it plays.
-#include "frontend/driver.h"
+#include <memory>
+
 #include "drum/drum_statement.h"
 #include "drum/drumdef.h"
+#include "frontend/driver.h"
 
 int main(int argc, char** argv) {
   using namespace scoretext;
@@ -17,5 +19,11 @@ int main(int argc, char** argv) {
 
   drum::DrumKit kit;
   drum::DrumStatementWriter writer(kit);
-  return run_text_tool(argc, argv, config, writer, [&kit] { kit = drum::load_drum_file(); });
+  // drumdef.txt stays open until the out-file is checked against it: the
+  // map is an input and is never overwritten.
+  return run_text_tool(argc, argv, config, writer, [&kit] {
+    auto drum_file = std::make_unique<InputFile>(drum::kDrumFileName);
+    kit = drum::read_drum_file(*drum_file);
+    return drum_file;
+  });
 }

@@ -34,7 +34,7 @@ int run_program(int argc, char** argv, std::string_view usage, int file_argument
 TextOutputFile::TextOutputFile(std::string name, std::initializer_list<const InputFile*> inputs)
     : name_(std::move(name)) {
   for (const InputFile* input : inputs) {
-    if (input->is_same_file(name_)) throw ToolError::open_error(name_);
+    if (input && input->is_same_file(name_)) throw ToolError::open_error(name_);
   }
 }
 
@@ -63,9 +63,10 @@ int run_text_tool(int argc, char** argv, const ToolConfig& config, NoteStatement
                   const DataStep& before_input) {
   return run_program(argc, argv, config.usage, config.file_arguments,
                      [&](const FileArguments& files) {
-                       if (before_input) before_input();
+                       const std::unique_ptr<InputFile> data_file =
+                           before_input ? before_input() : nullptr;
                        const InputFile in(files[0]);
-                       TextOutputFile out_file(files[1], {&in});
+                       TextOutputFile out_file(files[1], {&in, data_file.get()});
                        Output& out = out_file.open();
                        StatementReader reader(in);
                        MacroTable macros;

@@ -49,8 +49,8 @@ int run_program(int argc, char** argv, std::string_view usage, int file_argument
                 const ProgramBody& body);
 
 // A text tool's out-file.  The name is refused (open error, nothing
-// truncated) when it is one of the inputs; the file is created and
-// truncated only by open().
+// truncated) when it is one of the inputs (a null input stands for none);
+// the file is created and truncated only by open().
 class TextOutputFile {
  public:
   TextOutputFile(std::string name, std::initializer_list<const InputFile*> inputs);
@@ -70,9 +70,10 @@ class TextOutputFile {
   std::unique_ptr<Output> out_;
 };
 
-// Reads a data file the tool needs before its input (drum definitions, say);
-// it reports a failure by throwing ToolError.
-using DataStep = std::function<void()>;
+// Reads a data file the tool needs before its input (drum definitions, say)
+// and hands it back still open, so that the out-file cannot name it; it
+// reports a failure by throwing ToolError.
+using DataStep = std::function<std::unique_ptr<InputFile>()>;
 
 // The run of a tool whose arguments are in-file and out-file: the data step,
 // the in-file, the out-file, the main loop.  Returns the exit status.
