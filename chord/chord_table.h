@@ -12,6 +12,8 @@
 #include <span>
 #include <string_view>
 
+#include "frontend/pitch_names.h"
+
 namespace scoretext::chord {
 
 // A chord is spelled into ten note slots.  A suffix fills them from the first
@@ -61,13 +63,10 @@ std::span<const std::string_view> root_names();
 std::span<const std::string_view> on_bass_names();
 std::span<const std::string_view> slash_bass_names();
 
-// Pitch names of the three octaves 2 to 4: index 0 is "*C2", 12 "*C3", 35
-// "*B4".  Sharps only.
+// Chord notes lie in the three octaves 2 to 4, counted from C2: index 0 is
+// "*C2", 12 "*C3", 35 "*B4".  Sharps only.
+inline constexpr int kLowestChordNote = 48;  // C2
 inline constexpr int kPitchCount = 36;
-inline constexpr std::array<std::string_view, kPitchCount> kPitchNames = {
-    "*C2", "*C2#", "*D2", "*D2#", "*E2", "*F2", "*F2#", "*G2", "*G2#", "*A2", "*A2#", "*B2",
-    "*C3", "*C3#", "*D3", "*D3#", "*E3", "*F3", "*F3#", "*G3", "*G3#", "*A3", "*A3#", "*B3",
-    "*C4", "*C4#", "*D4", "*D4#", "*E4", "*F4", "*F4#", "*G4", "*G4#", "*A4", "*A4#", "*B4"};
-inline std::string_view pitch_name(int index) { return kPitchNames.at(static_cast<std::size_t>(index)); }
+constexpr std::string_view pitch_name(int index) { return score_pitch_name(kLowestChordNote + index); }
 
 }  // namespace scoretext::chord

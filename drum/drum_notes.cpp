@@ -5,45 +5,43 @@
 #include <unordered_map>
 
 #include "drum/drum_limits.h"
+#include "frontend/pitch_names.h"
 
 namespace scoretext::drum {
 namespace {
 
-struct NoteNames {
-  std::array<std::string, kDrumNotes> definition;
-  std::array<std::string, kDrumNotes> score;
-  std::unordered_map<std::string_view, int> by_definition;
+// The definition-form names, spelled from the suite's pitch table with the
+// sharp moved before the octave, and the way back from a name to its note.
+struct DefinitionNames {
+  std::array<std::string, kDrumNotes> name;
+  std::unordered_map<std::string_view, int> note;
 
-  NoteNames() {
-    static constexpr std::array<const char*, 12> kLetters = {"C", "C", "D", "D", "E", "F",
-                                                             "F", "G", "G", "A", "A", "B"};
-    static constexpr std::array<bool, 12> kSharp = {false, true,  false, true,  false, false,
-                                                    true,  false, true,  false, true,  false};
-    for (int note = 0; note < kDrumNotes; ++note) {
-      const int pitch = note % 12;
-      const std::string octave = std::to_string(note / 12 - 2);
-      const std::string sharp = kSharp[pitch] ? "#" : "";
-      definition[note] = kLetters[pitch] + sharp + octave;
-      score[note] = kLetters[pitch] + octave + sharp;
+  DefinitionNames() {
+    for (int n = 0; n < kDrumNotes; ++n) {
+      const PitchSpelling p = pitch_spelling(n);
+      std::string& text = name[static_cast<std::size_t>(n)];
+      text.push_back(p.letter);
+      if (p.sharp) text.push_back('#');
+      text += std::to_string(p.octave);
     }
-    // The views point into `definition`, which lives as long as this table.
-    for (int note = 0; note < kDrumNotes; ++note) by_definition.emplace(definition[note], note);
+    // The views point into `name`, which lives as long as this table.
+    for (int n = 0; n < kDrumNotes; ++n) note.emplace(name[static_cast<std::size_t>(n)], n);
   }
 };
 
-const NoteNames& names() {
-  static const NoteNames table;
+const DefinitionNames& definition_names() {
+  static const DefinitionNames table;
   return table;
 }
 
 }  // namespace
 
-std::string_view definition_note_name(int note) { return names().definition.at(note); }
+std::string_view definition_note_name(int note) { return definition_names().name.at(static_cast<std::size_t>(note)); }
 
-std::string_view score_note_name(int note) { return names().score.at(note); }
+std::string_view score_note_name(int note) { return score_pitch_name(note).substr(1); }
 
 int note_from_definition_name(std::string_view name) {
-  const auto& map = names().by_definition;
+  const auto& map = definition_names().note;
   const auto it = map.find(name);
   return it == map.end() ? -1 : it->second;
 }

@@ -2,6 +2,7 @@
 
 #include "drum/drum_notes.h"
 #include "frontend/length_group.h"
+#include "frontend/score_tables.h"
 #include "frontend/signed_number.h"
 #include "frontend/tool_error.h"
 

@@ -1,5 +1,6 @@
 #include "frontend/note_group.h"
 
+#include "frontend/score_tables.h"
 #include "frontend/signed_number.h"
 
 namespace scoretext {
@@ -15,7 +16,7 @@ bool take_rest_mark(Tokens& tokens, const LengthGroup& length, std::string& grou
 
 void check_velocity(std::string_view token) {
   const std::int32_t v = parse_signed(token.substr(1));
-  if (v < 0 || v > 127) throw ToolError(Msg::VelocityRange);
+  if (v < 0 || v > kVelocityMax) throw ToolError(Msg::VelocityRange);
 }
 
 bool take_velocity(Tokens& tokens, std::string& group) {
