@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "frontend/note_name.h"
+#include "frontend/score_tables.h"
 #include "frontend/signed_number.h"
 #include "frontend/tool_error.h"
 #include "frontend/word_list.h"
@@ -78,8 +79,10 @@ void write_note(Run& run) {
 void channel_message(Run& run, const Message& m) {
   value(run, m.lowest, m.highest, m.range);
   if (m.values == 2) {
-    if (run.tokens.at_end()) throw ToolError(m.second_missing);
+    // The blank belongs to the first value: it is written before the second
+    // value is looked at, even when that value is missing.
     run.out.put(' ');
+    if (run.tokens.at_end()) throw ToolError(m.second_missing);
     value(run, m.lowest, m.highest, m.range);
   }
   run.out.put('\n');
@@ -90,7 +93,7 @@ void note_on(Run& run) {
   const std::string_view velocity = run.tokens.current();
   if (!velocity.empty() && velocity[0] == 'V') {
     const std::int32_t v = parse_signed(velocity.substr(1));
-    if (v < 0 || v > 127) throw ToolError(Msg::NoteOnVelocityRange);
+    if (v < 0 || v > kVelocityMax) throw ToolError(Msg::NoteOnVelocityRange);
     run.out.put(' ');
     run.out.write(velocity);
     run.tokens.advance();
