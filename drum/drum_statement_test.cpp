@@ -2,59 +2,50 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <optional>
 #include <string>
 
-#include "frontend/tool_error.h"
+#include "frontend/testing.h"
 
 namespace scoretext::drum {
 namespace {
 
-// One run of drum statements against a small kit, written to a scratch file.
+// One run of drum statements against a small kit, written to a string.
 class DrumStatements : public ::testing::Test {
  protected:
   DrumStatements()
       : kit_(read_drum_definitions("C1 BD\nD1 SD\nF#1 HH\nA#1 VX\nC#2 V\nB7 X\n")),
         writer_(kit_),
-        file_(std::tmpfile()),
-        out_(fileno(file_)),
+        out_(written_),
         run_(config_, out_, writer_) {
     config_.token_refused = limits::kTokenRefusedLong;
     writer_.reset();
   }
-  ~DrumStatements() override { std::fclose(file_); }
 
-  // Runs one statement; returns what it wrote, and its error if any.
-  std::string write(std::string_view statement, std::optional<Msg>* error = nullptr) {
-    const int fd = fileno(file_);
-    const off_t before = ::lseek(fd, 0, SEEK_END);
+  // What one statement wrote, and the message it failed with (Msg::Count_
+  // when it was accepted).
+  struct Outcome {
+    std::string text;
+    Msg error;
+  };
+  Outcome run(std::string_view statement) {
+    written_.clear();
     run_.tokens.tokenize(statement, config_);
-    try {
-      writer_.handle(run_);
-    } catch (const ToolError& e) {
-      if (error != nullptr) *error = e.message();
-      else ADD_FAILURE() << "error for " << statement << ": " << utf8_text(e.message());
-    }
+    const Msg error = testing::thrown_message([&] { writer_.handle(run_); });
     out_.flush();
-    std::string text(static_cast<std::size_t>(::lseek(fd, 0, SEEK_END) - before), '\0');
-    EXPECT_EQ(::pread(fd, text.data(), text.size(), before), static_cast<ssize_t>(text.size()));
-    return text;
+    return {written_, error};
   }
 
-  Msg error_of(std::string_view statement) {
-    std::optional<Msg> error;
-    write(statement, &error);
-    EXPECT_TRUE(error.has_value()) << "no error for " << statement;
-    return error.value_or(Msg::Count_);
+  std::string write(std::string_view statement) {
+    const Outcome o = run(statement);
+    EXPECT_EQ(o.error, Msg::Count_) << "error for " << statement << ": " << utf8_text(o.error);
+    return o.text;
   }
+  Msg error_of(std::string_view statement) { return run(statement).error; }
 
   ToolConfig config_;
   DrumKit kit_;
   DrumStatementWriter writer_;
-  FILE* file_;
+  std::string written_;
   Output out_;
   scoretext::Run run_;
 };
@@ -94,15 +85,15 @@ TEST_F(DrumStatements, SavedGroupAndReset) {
 }
 
 TEST_F(DrumStatements, AFailingGroupLeavesItsLengthWritten) {
-  std::optional<Msg> error;
-  EXPECT_EQ(write("4.. &05 BD NONE", &error), "4.. &05 ");
-  EXPECT_EQ(error, Msg::DrumUnknown);
-  error.reset();
-  EXPECT_EQ(write("16 BD V300", &error), "16 ");
-  EXPECT_EQ(error, Msg::VelocityRange);
-  error.reset();
-  EXPECT_EQ(write("7 BD", &error), "");
-  EXPECT_EQ(error, Msg::BadLength);
+  Outcome o = run("4.. &05 BD NONE");
+  EXPECT_EQ(o.text, "4.. &05 ");
+  EXPECT_EQ(o.error, Msg::DrumUnknown);
+  o = run("16 BD V300");
+  EXPECT_EQ(o.text, "16 ");
+  EXPECT_EQ(o.error, Msg::VelocityRange);
+  o = run("7 BD");
+  EXPECT_EQ(o.text, "");
+  EXPECT_EQ(o.error, Msg::BadLength);
 }
 
 }  // namespace

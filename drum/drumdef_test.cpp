@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,21 +15,12 @@
 namespace scoretext::drum {
 namespace {
 
-// Reads `file` and returns the error it raises; fails the test if none.
-ToolError error_of(std::string_view file) {
-  try {
-    read_drum_definitions(file);
-  } catch (const ToolError& e) {
-    return e;
-  }
-  ADD_FAILURE() << "no error for: " << file;
-  return ToolError(Msg::Count_);
-}
-
+// Reading `file` fails with `message`, showing the definition line `detail`.
 void expect_error(std::string_view file, Msg message, std::string_view detail) {
-  const ToolError e = error_of(file);
-  EXPECT_EQ(e.message(), message) << utf8_text(e.message());
-  EXPECT_EQ(e.detail(), detail);
+  const std::optional<ToolError> e = testing::thrown_error([&] { read_drum_definitions(file); });
+  ASSERT_TRUE(e.has_value()) << "no error for: " << file;
+  EXPECT_EQ(e->message(), message) << utf8_text(e->message());
+  EXPECT_EQ(e->detail(), detail);
 }
 
 // `count` definitions on distinct notes with distinct names I0, I1, ...

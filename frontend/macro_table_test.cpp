@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frontend/tool_error.h"
+#include "frontend/testing.h"
 
 namespace scoretext {
 namespace {
@@ -15,12 +15,7 @@ std::string expand(MacroTable& table, std::string text) {
 
 Msg failure(MacroTable& table, std::string text) {
   std::string_view s = text;
-  try {
-    table.step(s);
-  } catch (const ToolError& e) {
-    return e.message();
-  }
-  return Msg::Count_;
+  return testing::thrown_message([&] { table.step(s); });
 }
 
 TEST(MacroTable, TheRebuildOfTheExample) {

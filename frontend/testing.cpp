@@ -9,6 +9,18 @@
 #include "frontend/output.h"
 #include "frontend/statement_reader.h"
 
+namespace scoretext {
+
+void PrintTo(Msg message, std::ostream* os) {
+  if (message == Msg::Count_) {
+    *os << "no error";
+  } else {
+    *os << '"' << utf8_text(message) << '"';
+  }
+}
+
+}  // namespace scoretext
+
 namespace scoretext::testing {
 
 ScratchFile::ScratchFile(std::string_view content) {
@@ -31,9 +43,19 @@ TextRun run_text(std::string_view input, const ToolConfig& config, NoteStatement
     run_statements(reader, macros, run);
   } catch (const ToolError& e) {
     result.error = e.report();
+    result.message = e.message();
   }
   out.flush();
   return result;
+}
+
+void ProbeNotes::handle(Run& run) {
+  const std::string_view first = run.tokens.current();
+  run.pending_tie = first.ends_with(')');
+  run.out.write(first);
+  run.out.put(' ');
+  run.out.write(std::to_string(++since_reset_));
+  run.out.put('\n');
 }
 
 std::string report(Msg message, std::string_view rest) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frontend/tool_error.h"
+#include "frontend/testing.h"
 
 namespace scoretext {
 namespace {
@@ -15,14 +15,9 @@ std::vector<std::string> split(std::string_view text, const ToolConfig& config, 
   return out;
 }
 
+// The message that tokenizing the text throws; Msg::Count_ when it passes.
 Msg failure(std::string_view text, const ToolConfig& config) {
-  Tokens t;
-  try {
-    t.tokenize(text, config);
-  } catch (const ToolError& e) {
-    return e.message();
-  }
-  return Msg::Count_;
+  return testing::thrown_message([&] { Tokens().tokenize(text, config); });
 }
 
 TEST(Tokens, BlanksOnlySeparateAndOnlyAToZIsUpperCased) {

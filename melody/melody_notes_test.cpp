@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "frontend/tool_error.h"
+#include "frontend/testing.h"
 
 namespace scoretext::melody {
 namespace {
@@ -38,13 +38,7 @@ Parsed parse(std::string_view statement) {
 }
 
 Msg parse_error(std::string_view statement) {
-  try {
-    parse(statement);
-  } catch (const ToolError& e) {
-    return e.message();
-  }
-  ADD_FAILURE() << "no error for " << statement;
-  return Msg::Count_;
+  return testing::thrown_message([&] { parse(statement); });
 }
 
 TEST(MelodyNotes, NoteAndVelocityTokens) {
@@ -105,12 +99,8 @@ TEST_F(MelodyWriterTest, ResetForgetsTheNotesAndTheComment) {
   writer_.reset();
   EXPECT_EQ(writer_.comment(), "");
   EXPECT_EQ(writer_.saved_group(), "");
-  try {
-    statement("4 \"c\"");
-    FAIL() << "a comment alone after a reset";
-  } catch (const ToolError& e) {
-    EXPECT_EQ(e.message(), Msg::NoNotes);
-  }
+  // A comment alone names no notes once the saved ones are gone.
+  EXPECT_EQ(testing::thrown_message([&] { statement("4 \"c\""); }), Msg::NoNotes);
 }
 
 }  // namespace
