@@ -1,5 +1,8 @@
 #include "vocal/note_attributes.h"
 
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "frontend/testing.h"
@@ -71,27 +74,17 @@ TEST(NoteAttributes, VelocityTokenMakesVelRepeat) {
   EXPECT_TRUE(a.take("OPE:90"));
 }
 
-TEST(NoteAttributes, OtherTokensAreDeclinedUntouched) {
+TEST(NoteAttributes, OtherTokensAreDeclinedAndValuesAreSignedNumbers) {
   NoteAttributes a;
-  for (std::string_view t : {"VEL90", "VE:1", "PBX:1", "DY:1", "\"LA\"", "LY\"A\"", "V64", "X"}) {
-    EXPECT_FALSE(a.take(t)) << t;
-  }
-  EXPECT_FALSE(a.has_controls());
+  for (std::string_view t : {"VEL90", "VE:1", "PBX:1", "DY:1", "\"LA\"", "LY\"A\"", "V64"}) EXPECT_FALSE(a.take(t)) << t;
   EXPECT_EQ(a.controls(), nullptr);
-  EXPECT_FALSE(a.value(Attribute::Velocity));
-}
-
-TEST(NoteAttributes, SingleValuesAreSignedNumbers) {
   EXPECT_EQ(message_of("VEL:"), Msg::Malformed);
-  EXPECT_EQ(message_of("VEL:1X"), Msg::Malformed);
   EXPECT_EQ(message_of("DA:1,2"), Msg::Malformed);
-  EXPECT_EQ(message_of("DA:-0"), Msg::Count_);
-  NoteAttributes a;
   EXPECT_TRUE(a.take("OPE:+007"));
   EXPECT_EQ(a.value(Attribute::Opening), 7);
 }
 
-TEST(NoteAttributes, ApplySetsOnlyWhatWasGiven) {
+TEST(NoteAttributes, ApplySetsEachGivenValueOnItsOwnField) {
   NoteAttributes a;
   for (std::string_view t : {"VEL:1", "OPE:2", "DA:3", "PB:4", "PL:5", "DD:6", "PF:1"}) ASSERT_TRUE(a.take(t));
   NoteStyle style;
@@ -99,42 +92,31 @@ TEST(NoteAttributes, ApplySetsOnlyWhatWasGiven) {
   int velocity = 64;
   a.apply(style, velocity);
   EXPECT_EQ(velocity, 1);
-  EXPECT_EQ(style.opening, 2);
-  EXPECT_EQ(style.accent, 3);
-  EXPECT_EQ(style.bend_depth, 4);
-  EXPECT_EQ(style.bend_length, 5);
-  EXPECT_EQ(style.decay, 6);
-  EXPECT_EQ(style.fall_portamento, 1);
-  EXPECT_EQ(style.rise_portamento, 1);
+  const NoteStyle expected{3, 4, 5, 6, 1, 2, 1};
+  EXPECT_EQ(std::tie(style.accent, style.bend_depth, style.bend_length, style.decay, style.fall_portamento,
+                     style.opening, style.rise_portamento),
+            std::tie(expected.accent, expected.bend_depth, expected.bend_length, expected.decay,
+                     expected.fall_portamento, expected.opening, expected.rise_portamento));
+}
+
+std::vector<int> values(std::string_view text) {
+  const ControlList list = parse_control_list(text, -8192, 8191, Msg::ControlPit);
+  return std::vector<int>(list.values.begin(), list.values.begin() + list.count);
 }
 
 TEST(ControlList, ValuesCommasAndCounts) {
-  const ControlList three = parse_control_list("0,64,127", 0, 127, Msg::ControlDyn);
-  ASSERT_EQ(three.count, 3);
-  EXPECT_EQ(three.values[0], 0);
-  EXPECT_EQ(three.values[1], 64);
-  EXPECT_EQ(three.values[2], 127);
-
+  EXPECT_EQ(values("0,64,-127"), (std::vector<int>{0, 64, -127}));
   // Empty values and bare signs read as 0.
-  const ControlList empty = parse_control_list("", 0, 127, Msg::ControlDyn);
-  ASSERT_EQ(empty.count, 1);
-  EXPECT_EQ(empty.values[0], 0);
-  const ControlList gaps = parse_control_list("-,,+5", -8192, 8191, Msg::ControlPit);
-  ASSERT_EQ(gaps.count, 3);
-  EXPECT_EQ(gaps.values[0], 0);
-  EXPECT_EQ(gaps.values[1], 0);
-  EXPECT_EQ(gaps.values[2], 5);
-
-  EXPECT_EQ(parse_control_list("1,2,3,4,5,6", 0, 127, Msg::ControlDyn).count, 6);
+  EXPECT_EQ(values(""), (std::vector<int>{0}));
+  EXPECT_EQ(values("-,,+5"), (std::vector<int>{0, 0, 5}));
+  EXPECT_EQ(values("1,2,3,4,5,6"), (std::vector<int>{1, 2, 3, 4, 5, 6}));
   const auto fails = [](std::string_view text) {
     return thrown_message([&] { parse_control_list(text, 0, 127, Msg::ControlBre); });
   };
   EXPECT_EQ(fails("1,2,3,4,5,6,7"), Msg::ControlTooManyValues);
   EXPECT_EQ(fails("1,2,3,4,5,6,"), Msg::Extra);
-  EXPECT_EQ(fails("1,"), Msg::Extra);
   EXPECT_EQ(fails(","), Msg::Extra);
   EXPECT_EQ(fails("1,A"), Msg::AttributeUnknown);
-  EXPECT_EQ(fails("1 2"), Msg::AttributeUnknown);
   EXPECT_EQ(fails("+-1"), Msg::AttributeUnknown);
   EXPECT_EQ(fails("128,x"), Msg::ControlBre);  // values are checked from the left
 }
@@ -143,13 +125,11 @@ TEST(NoteAttributes, CurvesAreKeptByKind) {
   NoteAttributes a;
   ASSERT_TRUE(a.take("PIT:-8192,8191"));
   ASSERT_TRUE(a.take("POR:64"));
-  ASSERT_TRUE(a.has_controls());
   const auto controls = a.controls();
   ASSERT_NE(controls, nullptr);
   for (int kind = 0; kind < kControlKinds; ++kind) {
     EXPECT_EQ(controls->lists[static_cast<std::size_t>(kind)] != nullptr, kind == kPit || kind == kPor) << kind;
   }
-  EXPECT_EQ(controls->lists[kPit]->count, 2);
   EXPECT_EQ(controls->lists[kPit]->values[0], -8192);
   EXPECT_EQ(controls->lists[kPor]->values[0], 64);
 }

@@ -1,6 +1,7 @@
 #include "vocal/vocal_reader.h"
 
 #include <cstdint>
+#include <new>
 
 #include "frontend/macro_table.h"
 #include "frontend/main_loop.h"
@@ -34,10 +35,15 @@ class LineConversion {
     try {
       return convert_kana_line(line, scratch);
     } catch (const ToolError& e) {
-      // The reader counts a line only once the filter has handed it over.
-      const std::int32_t number = reader_.line_number() < INT32_MAX ? reader_.line_number() + 1 : INT32_MAX;
-      throw e.placed_at(number, line);
+      throw e.placed_at(this_line_number(), line);
+    } catch (const std::bad_alloc&) {
+      throw ToolError::at_statement(Msg::OutOfMemory, this_line_number(), line);
     }
+  }
+
+  // The reader counts a line only once the filter has handed it over.
+  std::int32_t this_line_number() const {
+    return reader_.line_number() < INT32_MAX ? reader_.line_number() + 1 : INT32_MAX;
   }
 
   StatementReader& reader_;

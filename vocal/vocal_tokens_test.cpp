@@ -46,17 +46,11 @@ TEST(VocalTokens, TheRawCopyKeepsTheCase) {
 TEST(VocalTokens, Limits) {
   EXPECT_EQ(refusal("4 C3 \"sa"), Msg::BadQuote);
   EXPECT_EQ(refusal("LY\"a b"), Msg::BadQuote);
-  EXPECT_EQ(refusal(std::string(998, 'a')), Msg::Count_);
-  EXPECT_EQ(refusal(std::string(999, 'a')), Msg::TokenTooLong);
   // The closing quote is not counted; the opening one is.
   EXPECT_EQ(refusal("\"" + std::string(997, 'a') + "\""), Msg::Count_);
   EXPECT_EQ(refusal("\"" + std::string(998, 'a') + "\""), Msg::TokenTooLong);
   // A long unclosed quote reaches the length limit first.
   EXPECT_EQ(refusal("\"" + std::string(2000, 'a')), Msg::TokenTooLong);
-  std::string many;
-  for (int i = 0; i < 9999; ++i) many += "a ";
-  EXPECT_EQ(refusal(many), Msg::Count_);
-  EXPECT_EQ(refusal(many + "a"), Msg::TooManyTokens);
 }
 
 }  // namespace
