@@ -13,8 +13,6 @@ namespace scoretext::vocal {
 
 namespace {
 
-constexpr std::size_t kTextBytes = 20;
-
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Walks the tokens of one statement.
@@ -116,7 +114,7 @@ int articulation_code(Cursor& cursor, const Timing& timing, bool tie) {
 // A lyric or phonetic text: at most 20 bytes, no control byte but the tab
 // (the VSQX file could not carry it).
 void check_text(std::string_view text, Msg message) {
-  if (text.size() > kTextBytes) throw ToolError(message);
+  if (text.size() > VocalRecord::kTextBytes) throw ToolError(message);
   for (const char c : text) {
     if (static_cast<unsigned char>(c) < 0x20 && c != '\t') throw ToolError(message);
   }

@@ -55,7 +55,8 @@ struct VocalRecord {
   std::int32_t tempo = 0;
   // Articulation code 102..201 (the token's number plus one), 0 for none.
   int articulation = 0;
-  // Texts in UTF-8, at most 20 bytes each; the phonetic text was given.
+  // Texts in UTF-8, at most kTextBytes each; the phonetic text was given.
+  static constexpr std::size_t kTextBytes = 20;
   std::string lyric = "a";
   std::string phonetic = "a";
   bool phonetic_lock = false;
