@@ -1,5 +1,7 @@
 // nolwen: a lyric file and a melody in score text into a vocal part, one
 // lyric entry on each sung note.
+#include <optional>
+
 #include "frontend/driver.h"
 #include "frontend/macro_table.h"
 #include "frontend/main_loop.h"
@@ -31,11 +33,13 @@ int main(int argc, char** argv) {
   using namespace scoretext;
   const ToolConfig config = nolwen_config();
   return run_program(argc, argv, config.usage, config.file_arguments, [&](const FileArguments& files) {
-    // The lyric file stays open until the out-file is checked against it.
-    const InputFile lyric_file(files[0]);
-    const lyric::LyricTable lyrics = lyric::read_lyric_file(lyric_file);
+    // The lyric file is closed once the out-file has been checked against
+    // it: an out-file naming either input is refused before it is truncated.
+    std::optional<InputFile> lyric_file(std::in_place, files[0]);
+    const lyric::LyricTable lyrics = lyric::read_lyric_file(*lyric_file);
     const InputFile in(files[1]);
-    TextOutputFile out_file(files[2], {&lyric_file, &in});
+    TextOutputFile out_file(files[2], {&*lyric_file, &in});
+    lyric_file.reset();
     Output& out = out_file.open();
     StatementReader reader(in);
     MacroTable macros;
