@@ -94,9 +94,16 @@ def check_case_outputs(checks, sirenta, source):
                 continue
             with tempfile.TemporaryDirectory() as work:
                 for sec in case.sections:
+                    path = os.path.join(work, sec.arg or "")
+                    if sec.kind in ("file", "dir", "link"):
+                        os.makedirs(os.path.dirname(path), exist_ok=True)
                     if sec.kind == "file":
-                        with open(os.path.join(work, sec.arg), "wb") as f:
+                        with open(path, "wb") as f:
                             f.write(run_cases.section_bytes(sec))
+                    elif sec.kind == "dir":
+                        os.makedirs(path, exist_ok=True)
+                    elif sec.kind == "link":
+                        os.symlink(sec.target, path)
                 if not well_formed(os.path.join(work, "def.vsqx"))[0]:
                     continue  # a template that is no XML document gives none
                 subprocess.run([sirenta] + case.args, cwd=work, capture_output=True)
