@@ -14,14 +14,14 @@ constexpr std::int64_t kSnapEarliest = 380;  // a snap on to the next boundary
 
 // How many events the curves of the table make, so that the event table is
 // allocated once (never beyond what the limit lets through).
-std::size_t events_to_make(const EventTable& table) {
+std::size_t events_to_make(const EventTable& table, std::size_t max_events) {
   std::size_t count = 0;
   for (const VocalRecord& record : table) {
     if (!record.controls) continue;
     for (const auto& list : record.controls->lists) {
       if (list) count += static_cast<std::size_t>(list->count);
     }
-    if (count > kMaxControlEvents) break;
+    if (count > max_events) break;
   }
   return count;
 }
@@ -59,9 +59,9 @@ void snap(std::int64_t& tick, VocalRecord* last_sounding) {
 
 }  // namespace
 
-Placement place_records(EventTable& table) {
+Placement place_records(EventTable& table, std::size_t max_events) {
   Placement placed;
-  const std::size_t expected = events_to_make(table);
+  const std::size_t expected = events_to_make(table, max_events);
   placed.controls.ticks.reserve(expected);
   placed.controls.values.reserve(expected);
   placed.controls.kinds.reserve(expected);
@@ -71,7 +71,7 @@ Placement place_records(EventTable& table) {
   bool time_signature_seen = false;
   bool tempo_seen = false;
   for (VocalRecord& record : table) {
-    if (placed.controls.size() > kMaxControlEvents) throw ToolError::bare(Msg::ControlEventsOver);
+    if (placed.controls.size() > max_events) throw ToolError::bare(Msg::ControlEventsOver);
     switch (record.kind) {
       case RecordKind::Note:
       case RecordKind::Rest:

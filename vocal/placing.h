@@ -15,8 +15,8 @@
 //                  rest a beat snap does nothing.  Control events already
 //                  made keep their ticks.
 //
-// Before each record, more than kMaxControlEvents events made so far is
-// " mCtrl over".  Both errors are thrown bare.
+// Before each record, more than `max_events` events (kMaxControlEvents)
+// made so far is " mCtrl over".  Both errors are thrown bare.
 #pragma once
 
 #include <cstddef>
@@ -52,6 +52,6 @@ struct Placement {
 
 // Sets the position of every record and the length of every snapped note or
 // rest.
-Placement place_records(EventTable& table);
+Placement place_records(EventTable& table, std::size_t max_events = kMaxControlEvents);
 
 }  // namespace scoretext::vocal

@@ -103,6 +103,29 @@ TEST(Placing, CurvesSpreadOverTheControlSpanKindByKind) {
   EXPECT_EQ(events.kinds, (std::vector<std::uint8_t>{kDyn, kDyn, kPit, kPit, kPit}));
 }
 
+TEST(Placing, TheEventLimitIsCheckedBeforeEachRecord) {
+  // Five notes of 8 events: exactly a limit of 40, which a further record
+  // may follow.  One event more, and the next record is refused; the last
+  // record's own events are never checked.
+  constexpr std::size_t kLimit = 40;
+  auto controls = std::make_shared<NoteControls>();
+  controls->lists[kDyn] = controls->lists[kPit] = std::make_shared<ControlList>(ControlList{{1, 2, 3, 4}, 4});
+  VocalRecord note = sounding(RecordKind::Note, 480);
+  note.control_span = 480;
+  note.controls = controls;
+  EventTable table = table_of({note, note, note, note, note, sounding(RecordKind::Rest, 480)});
+  EXPECT_EQ(place_records(table, kLimit).controls.size(), kLimit);
+
+  VocalRecord one_more = note;
+  auto single = std::make_shared<NoteControls>();
+  single->lists[kDyn] = std::make_shared<ControlList>(ControlList{{64}, 1});
+  one_more.controls = single;
+  table[5] = one_more;
+  EXPECT_EQ(place_records(table, kLimit).controls.size(), kLimit + 1);
+  table.append(sounding(RecordKind::Rest, 480));
+  EXPECT_EQ(thrown_message([&] { place_records(table, kLimit); }), Msg::ControlEventsOver);
+}
+
 TEST(MasterTrack, SignaturesTakeEffectAtTheNextBarLineOfTheSong) {
   // 4/4 at the start (the part begins after one 4/4 measure), 3/4 after two
   // bars of the part, 6/8 in the middle of a 3/4 bar, 2/4 on its bar line.
