@@ -1,7 +1,5 @@
 #include "vocal/placing.h"
 
-#include <algorithm>
-
 #include "frontend/score_tables.h"
 #include "frontend/tool_error.h"
 
@@ -9,8 +7,10 @@ namespace scoretext::vocal {
 
 namespace {
 
-constexpr std::int64_t kSnapLatest = 100;    // a snap back to the boundary just passed
-constexpr std::int64_t kSnapEarliest = 380;  // a snap on to the next boundary
+// Ticks past a quarter-note boundary: up to kSnapBack a beat snap goes back
+// to it, from kSnapOn on to the next one.
+constexpr std::int64_t kSnapBack = 100;
+constexpr std::int64_t kSnapOn = 380;
 
 // How many events the curves of the table make, so that the event table is
 // allocated once (never beyond what the limit lets through).
@@ -45,10 +45,10 @@ void spread_controls(const VocalRecord& record, ControlEvents& events) {
 void snap(std::int64_t& tick, VocalRecord* last_sounding) {
   if (last_sounding == nullptr) return;
   const std::int64_t r = tick % kTicksPerQuarter;
-  if (r >= kSnapEarliest) {
+  if (r >= kSnapOn) {
     last_sounding->length += kTicksPerQuarter - r;
     tick += kTicksPerQuarter - r;
-  } else if (r > kSnapLatest) {
+  } else if (r > kSnapBack) {
     throw ToolError::bare(Msg::BeatSnapError);
   } else {
     last_sounding->length -= r;
