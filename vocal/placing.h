@@ -28,8 +28,6 @@
 
 namespace scoretext::vocal {
 
-inline constexpr std::size_t kMaxControlEvents = 20'000'000;
-
 // Control events in the order in which they were made.
 struct ControlEvents {
   std::vector<std::int64_t> ticks;

@@ -74,6 +74,10 @@ struct VocalRecord {
   bool sounds() const { return kind == RecordKind::Note || kind == RecordKind::Rest; }
 };
 
+// The control events that the curves of a part make, once it is placed in
+// time: at most this many (a few more from the last note) are written.
+inline constexpr std::size_t kMaxControlEvents = 20'000'000;
+
 // The records in input order.  Every append checks the table's room and
 // throws "コマンド数の制限を超えました" (unplaced) when it is full.
 class EventTable {
