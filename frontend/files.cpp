@@ -79,12 +79,20 @@ std::string resolved_target(const std::string& path) {
 AtomicOutputFile::AtomicOutputFile(std::string path)
     : path_(std::move(path)), target_(resolved_target(path_)) {
   struct stat existing;
-  const bool exists = ::stat(target_.c_str(), &existing) == 0;
+  // The system follows the links itself here, /proc's links to pipes
+  // included, which name no file.
+  const bool exists = ::stat(path_.c_str(), &existing) == 0;
   if (exists) {
     // An existing out-file that could not be written is refused as before,
-    // and so is anything that is not a plain file.
-    if (!S_ISREG(existing.st_mode) || ::access(target_.c_str(), W_OK) != 0) {
+    // and so is a directory.
+    if (S_ISDIR(existing.st_mode) || ::access(path_.c_str(), W_OK) != 0) {
       throw ToolError::open_error(path_);
+    }
+    if (!S_ISREG(existing.st_mode)) {
+      fd_ = ::open(path_.c_str(), O_WRONLY | O_CLOEXEC);
+      if (fd_ < 0) throw ToolError::open_error(path_);
+      direct_ = true;
+      return;
     }
   }
   const std::size_t slash = target_.rfind('/');
@@ -110,13 +118,17 @@ AtomicOutputFile::AtomicOutputFile(std::string path)
 AtomicOutputFile::~AtomicOutputFile() {
   if (fd_ >= 0) {
     ::close(fd_);
-    ::unlink(temp_path_.c_str());
+    if (!direct_) ::unlink(temp_path_.c_str());
   }
 }
 
 void AtomicOutputFile::commit(bool written) {
   const bool closed = ::close(fd_) == 0;
   fd_ = -1;
+  if (direct_) {
+    if (!written || !closed) throw ToolError::open_error(path_);
+    return;
+  }
   if (!written || !closed || ::rename(temp_path_.c_str(), target_.c_str()) != 0) {
     ::unlink(temp_path_.c_str());
     throw ToolError::open_error(path_);

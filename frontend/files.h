@@ -46,7 +46,9 @@ bool write_all(int fd, std::string_view bytes);
 // temporary file in the same folder, then renamed over `path`.  An existing
 // file keeps its permission bits; a symbolic link is followed and its
 // target replaced.  On any failure the temporary file is removed, nothing
-// else is touched, and ToolError::open_error(path) is thrown.
+// else is touched, and ToolError::open_error(path) is thrown.  A device or a
+// pipe (/dev/stdout, /dev/null) holds no file that a failure could spoil:
+// it is written directly.
 void write_file_atomically(const std::string& path, std::initializer_list<std::string_view> pieces);
 
 // The same for an output too large to hold whole: the bytes are written to
@@ -69,6 +71,7 @@ class AtomicOutputFile {
   std::string target_;
   std::string temp_path_;
   int fd_ = -1;
+  bool direct_ = false;  // a device or pipe, written without a temporary
 };
 
 // A file-size limit makes a write fail instead of killing the process.
