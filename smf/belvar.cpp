@@ -41,11 +41,11 @@ void run_belvar(const std::vector<std::string>& args, Console& console) {
   const auto tracks = list_tracks(image.bytes(), track_count, console);
   if (!extract) return;
 
-  if (static_cast<std::size_t>(*wanted) >= tracks.size()) throw ToolError::bare(Msg::SmfBadTrack);
-  const TrackChunk& chunk = tracks[static_cast<std::size_t>(*wanted)];
+  const auto index = static_cast<std::size_t>(*wanted);
+  if (index >= tracks.size()) throw ToolError::bare(Msg::SmfBadTrack);
   const auto header = single_track_header(image.bytes());
-  write_file_atomically(args[2], {as_chars(header),
-                                  as_chars(image.bytes().subspan(chunk.offset, chunk.chunk_size()))});
+  const auto track = image.bytes().subspan(tracks[index].offset, tracks[index].chunk_size());
+  write_file_atomically(args[2], {as_chars(header), as_chars(track)});
 }
 
 }  // namespace scoretext::smf
