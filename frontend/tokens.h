@@ -36,13 +36,13 @@ class Tokens {
   // The token as written, where the tool keeps the raw-case copy.
   std::string_view current_raw() const { return raw_at(pos_); }
   std::string_view at(std::size_t i) const { return i < upper_.size() ? upper_[i] : std::string_view(); }
-  std::string_view raw_at(std::size_t i) const { return i < raw_.size() ? raw_[i] : std::string_view(); }
+  std::string_view raw_at(std::size_t i) const;
 
  private:
   std::string upper_text_;
   std::string raw_text_;
-  std::vector<std::string_view> upper_;
-  std::vector<std::string_view> raw_;
+  std::vector<std::string_view> upper_;  // each raw token lies at the same offset
+  bool keep_raw_ = false;
   std::size_t pos_ = 0;
 };
 

@@ -62,6 +62,35 @@ TEST(Tokens, QuoteAwareForm) {
   EXPECT_EQ(failure("\"" + std::string(998, 'a') + "\"", config), Msg::TokenTooLong);
 }
 
+TEST(Tokens, QuotedTextAndRawCaseAtEveryOffset) {
+  // The text is upper-cased in blocks: a quoted token, and the raw-case
+  // copy, must come out right wherever they fall, in a reused tokenizer.
+  ToolConfig quoted;
+  quoted.quote_aware = true;
+  quoted.token_refused = limits::kTokenRefusedLong;
+  ToolConfig raw;
+  raw.keep_raw_case = true;
+  Tokens t;
+  for (std::size_t lead = 0; lead < 40; ++lead) {
+    const std::string pad(lead, 'q');
+    const std::string text = pad + " \"mixed Case\"tail";
+    t.tokenize(text, quoted);
+    ASSERT_EQ(t.size(), lead ? 3u : 2u) << lead;
+    EXPECT_EQ(t.at(t.size() - 2), "\"mixed Case\"") << lead;
+    EXPECT_EQ(t.at(t.size() - 1), "TAIL") << lead;
+    EXPECT_EQ(t.raw_at(0), "") << lead;  // no raw-case copy kept here
+
+    t.tokenize(pad + " aB cd", raw);
+    EXPECT_EQ(t.raw_at(t.size() - 2), "aB") << lead;
+    EXPECT_EQ(t.at(t.size() - 2), "AB") << lead;
+    EXPECT_EQ(t.raw_at(t.size() - 1), "cd") << lead;
+  }
+  t.tokenize("v", raw);
+  EXPECT_EQ(t.size(), 1u);
+  EXPECT_EQ(t.raw_at(0), "v");
+  EXPECT_EQ(t.raw_at(1), "");
+}
+
 TEST(Tokens, LimitsAtTheirEdges) {
   ToolConfig config;
   EXPECT_EQ(failure(std::string(998, 'a'), config), Msg::Count_);
