@@ -1,7 +1,8 @@
 #!/bin/sh
 # The test command: installs what the tests need where it is missing, then
 # builds the suite twice, as released and with the address and undefined-
-# behaviour sanitizers, and runs every unit test and end-to-end case in both.
+# behaviour sanitizers, and runs every unit test and end-to-end case in both;
+# last, a few seconds of each fuzz target.
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -17,6 +18,10 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSCORETEXT_SANITIZE=ON -DSCOR
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs" || status=1
+
+# Every fuzz target briefly from its seed corpus: one that no longer builds or
+# fails at once is caught here (tests/fuzz/run.sh SECONDS for a real run).
+tests/fuzz/run.sh 3 || status=1
 
 if [ "$status" -ne 0 ]; then
   echo "some tests failed (see above)" >&2
