@@ -29,6 +29,8 @@ int scoretext_tool_main(int argc, char** argv);
 
 namespace {
 
+[[noreturn]] void give_up(const std::string& why);
+
 std::vector<std::string> split(std::string_view text, char separator) {
   std::vector<std::string> parts;
   std::size_t begin = 0;
@@ -40,10 +42,6 @@ std::vector<std::string> split(std::string_view text, char separator) {
   return parts;
 }
 
-[[noreturn]] void give_up(const std::string& why) {
-  std::fprintf(stderr, "fuzz harness: %s\n", why.c_str());
-  std::abort();
-}
 
 void copy_file(const std::string& from, const std::string& to) {
   std::ifstream in(from, std::ios::binary);
@@ -95,6 +93,14 @@ void check_no_stray_files() {
     if (!known) give_up("the program left " + name + " behind");
   }
   ::closedir(dir);
+}
+
+// A finding: reported to the fuzzer as a crash, after the work folder is
+// removed.
+[[noreturn]] void give_up(const std::string& why) {
+  std::fprintf(stderr, "fuzz harness: %s\n", why.c_str());
+  remove_work_folder();
+  std::abort();
 }
 
 void write_input(const std::uint8_t* data, std::size_t size) {
