@@ -2,7 +2,6 @@
 
 #include <exception>
 #include <fcntl.h>
-#include <new>
 #include <unistd.h>
 
 #include "frontend/macro_table.h"
@@ -23,9 +22,8 @@ int run_program(int argc, char** argv, std::string_view usage, int file_argument
     return 0;
   } catch (const ToolError& e) {
     write_stderr(e.report());
-  } catch (const std::bad_alloc&) {
-    write_stderr(ToolError(Msg::OutOfMemory).report());
   } catch (const std::exception&) {
+    // Out of memory, above all (std::bad_alloc).
     write_stderr(ToolError(Msg::OutOfMemory).report());
   }
   return 1;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "frontend/exchange_order.h"
+#include "frontend/exchange_order_literal.h"
 
 namespace {
 
@@ -25,19 +26,6 @@ std::vector<std::int64_t> random_times(std::size_t n, std::int64_t range) {
   return t;
 }
 
-std::vector<std::uint32_t> literal_loop(std::vector<std::int64_t> t) {
-  std::vector<std::uint32_t> order(t.size());
-  std::iota(order.begin(), order.end(), 0u);
-  for (std::size_t i = 0; i + 1 < t.size(); ++i) {
-    for (std::size_t j = i; j < t.size(); ++j) {
-      if (t[i] > t[j]) {
-        std::swap(t[i], t[j]);
-        std::swap(order[i], order[j]);
-      }
-    }
-  }
-  return order;
-}
 
 template <typename F>
 double seconds(F&& f) {
@@ -68,7 +56,7 @@ int main(int argc, char** argv) {
   if (loop_n > 0) {
     const std::vector<std::int64_t> few = random_times(loop_n, range);
     std::vector<std::uint32_t> by_loop, by_order;
-    const double loop = seconds([&] { by_loop = literal_loop(few); });
+    const double loop = seconds([&] { by_loop = scoretext::literal_exchange_order(few); });
     const double order = seconds([&] { by_order = scoretext::exchange_sort_order(few); });
     std::printf("%zu events: literal loop %.2f s, order %.4f s, %s\n", loop_n, loop, order,
                 by_loop == by_order ? "same order" : "ORDERS DIFFER");

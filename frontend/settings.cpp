@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "frontend/midi_statements.h"
+#include "frontend/score_tables.h"
 #include "frontend/signed_number.h"
 #include "frontend/tool_error.h"
 #include "frontend/word_list.h"
@@ -13,9 +14,6 @@ namespace scoretext {
 
 namespace {
 
-constexpr std::array<std::string_view, 19> kTimeSignatures = {
-    "2/2", "2/4", "2/8", "3/2", "3/4", "3/8", "4/4", "4/8", "6/4", "6/8",
-    "9/8", "9/16", "12/8", "12/16", "5/4", "5/8", "7/4", "7/8", "8/8"};
 constexpr std::array<std::string_view, 17> kKeys = {"#7", "#6", "#5", "#4", "#3", "#2", "#1", "#", "0",
                                                     "b",  "b1", "b2", "b3", "b4", "b5", "b6", "b7"};
 constexpr std::array<std::string_view, 7> kLetters = {"C", "D", "E", "F", "G", "A", "B"};
@@ -108,7 +106,7 @@ void key_operands(Run& run) {
 void operands(Run& run, Kind kind) {
   switch (kind) {
     case Kind::Time:
-      if (!in_list(kTimeSignatures, run.tokens.current())) throw ToolError(Msg::RangeOutside);
+      if (!find_time_signature(run.tokens.current())) throw ToolError(Msg::RangeOutside);
       run.out.write(run.tokens.current());
       break;
     case Kind::Tempo:
