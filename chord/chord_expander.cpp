@@ -13,7 +13,7 @@ constexpr std::string_view kDefaultVelocity = "V64";
 
 // The chord name at the position, read as written, with its optional
 // velocity token.
-void expand_chord(Tokens& tokens, std::string& group) {
+void expand_chord(Tokens& tokens, NoteText& group) {
   const ChordNotes notes = spell_chord(tokens.current_raw());
   tokens.advance();
   std::string_view velocity = kDefaultVelocity;
@@ -29,7 +29,7 @@ void expand_chord(Tokens& tokens, std::string& group) {
 
 }  // namespace
 
-void ChordExpander::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
+void ChordExpander::expand(Tokens& tokens, const LengthGroup& length, NoteText& group) {
   // Nothing, or a velocity alone: the writer repeats the saved note group.
   if (tokens.at_end() || tokens.current()[0] == 'V') return;
   if (take_rest_mark(tokens, length, group)) return;

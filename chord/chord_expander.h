@@ -11,7 +11,7 @@ namespace scoretext::chord {
 
 class ChordExpander : public Expander {
  public:
-  void expand(Tokens& tokens, const LengthGroup& length, std::string& group) override;
+  void expand(Tokens& tokens, const LengthGroup& length, NoteText& group) override;
 };
 
 }  // namespace scoretext::chord

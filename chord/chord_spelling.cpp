@@ -53,7 +53,7 @@ ChordNotes spell_chord(std::string_view name) {
   return notes;
 }
 
-void append_chord_notes(const ChordNotes& notes, std::string_view velocity, std::string& group) {
+void append_chord_notes(const ChordNotes& notes, std::string_view velocity, NoteText& group) {
   // Sized once, then filled: this runs for every chord of a part.
   std::size_t size = 0;
   for (int v : notes.slots)

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "frontend/note_text.h"
+
 #include "chord/chord_table.h"
 
 namespace scoretext::chord {
@@ -24,6 +26,6 @@ ChordNotes spell_chord(std::string_view name);
 
 // Appends every filled slot as its pitch name, a blank, the velocity and a
 // blank.
-void append_chord_notes(const ChordNotes& notes, std::string_view velocity, std::string& group);
+void append_chord_notes(const ChordNotes& notes, std::string_view velocity, NoteText& group);
 
 }  // namespace scoretext::chord

@@ -5,10 +5,10 @@
 
 namespace scoretext::chord {
 
-void read_explicit_notes(Tokens& tokens, std::string& group) {
+void read_explicit_notes(Tokens& tokens, NoteText& group) {
   read_notes(
       tokens, group,
-      [](std::string_view token, std::string& notes) {
+      [](std::string_view token, NoteText& notes) {
         if (token.empty() || token[0] != '*') return false;
         notes += " *";
         notes += normalise_note(token.substr(1));

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "frontend/note_text.h"
 #include "frontend/tokens.h"
 
 namespace scoretext::chord {
@@ -16,6 +17,6 @@ namespace scoretext::chord {
 // neither "*" nor, after a note, "V"; the position is left on that token.
 // Throws "音の指定の誤り" for a bad note and "音の数が制限を超えた" for
 // anything after the eighth note and its velocity.
-void read_explicit_notes(Tokens& tokens, std::string& group);
+void read_explicit_notes(Tokens& tokens, NoteText& group);
 
 }  // namespace scoretext::chord

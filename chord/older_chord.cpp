@@ -7,7 +7,7 @@
 
 namespace scoretext::chord {
 
-void OlderChordChecker::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
+void OlderChordChecker::expand(Tokens& tokens, const LengthGroup& length, NoteText& group) {
   if (tokens.at_end() || tokens.current()[0] == 'V') return;
   if (take_rest_mark(tokens, length, group)) return;
   if (tokens.current()[0] == '*') {

@@ -14,7 +14,7 @@ namespace scoretext::chord {
 // name as written), explicit notes, the rest mark, or nothing.
 class OlderChordChecker : public Expander {
  public:
-  void expand(Tokens& tokens, const LengthGroup& length, std::string& group) override;
+  void expand(Tokens& tokens, const LengthGroup& length, NoteText& group) override;
 };
 
 // The note-statement writer with the trailing velocity step.

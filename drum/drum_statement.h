@@ -7,6 +7,7 @@
 #include <string>
 
 #include "drum/drumdef.h"
+#include "frontend/note_text.h"
 #include "frontend/run.h"
 
 namespace scoretext::drum {
@@ -24,16 +25,16 @@ class DrumStatementWriter : public NoteStatementHandler {
   // Forgets the length, the group and the saved group.
   void reset() override;
 
-  const std::string& saved_group() const { return saved_; }
+  const NoteText& saved_group() const { return saved_; }
 
  private:
   // Builds group_ from the tokens after the length group.
   void read_group(Tokens& tokens, bool articulation);
 
   const DrumKit& kit_;
-  std::string length_;
-  std::string group_;
-  std::string saved_;
+  NoteText length_;
+  NoteText group_;
+  NoteText saved_;
 };
 
 }  // namespace scoretext::drum

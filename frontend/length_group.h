@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "frontend/messages.h"
+#include "frontend/note_text.h"
 #include "frontend/tokens.h"
 
 namespace scoretext {
@@ -18,7 +19,7 @@ bool is_articulation_token(std::string_view token);
 bool is_ampersand_token(std::string_view token);
 
 struct LengthGroup {
-  std::string text;   // length token, " )", " ]n", " articulation"
+  NoteText text;   // length token, " )", " ]n", " articulation"
   bool tie = false;
   bool articulation = false;
 

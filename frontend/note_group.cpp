@@ -5,12 +5,12 @@
 
 namespace scoretext {
 
-bool take_rest_mark(Tokens& tokens, const LengthGroup& length, std::string& group) {
+bool take_rest_mark(Tokens& tokens, const LengthGroup& length, NoteText& group) {
   if (tokens.current() != "X") return false;
   if (length.articulation) throw ToolError(Msg::RestArticulation);
   tokens.advance();
   if (!tokens.at_end()) throw ToolError(Msg::Extra);
-  group.assign(1, 'X');
+  group.assign("X");
   return true;
 }
 
@@ -19,7 +19,7 @@ void check_velocity(std::string_view token) {
   if (v < 0 || v > kVelocityMax) throw ToolError(Msg::VelocityRange);
 }
 
-bool take_velocity(Tokens& tokens, std::string& group) {
+bool take_velocity(Tokens& tokens, NoteText& group) {
   const std::string_view velocity = tokens.current();
   if (velocity.empty() || velocity[0] != 'V') return false;
   check_velocity(velocity);

@@ -14,7 +14,7 @@ namespace scoretext {
 // If the token at the position is the rest mark "X", takes it: the group
 // becomes "X"; an articulation in the length group, or any token after the
 // mark, is refused.  Returns false (nothing taken) for any other token.
-bool take_rest_mark(Tokens& tokens, const LengthGroup& length, std::string& group);
+bool take_rest_mark(Tokens& tokens, const LengthGroup& length, NoteText& group);
 
 // Checks a velocity token: "V" and a signed number 0..127.  Throws
 // "指定の誤り" when the text after the V is no number and
@@ -24,14 +24,14 @@ void check_velocity(std::string_view token);
 // If the token at the position is a velocity token, "V" and a number 0..127
 // ("ベロシティが範囲を超えた" beyond; "指定の誤り" for what is no number),
 // appends a blank and the token as written and steps past it.
-bool take_velocity(Tokens& tokens, std::string& group);
+bool take_velocity(Tokens& tokens, NoteText& group);
 
 // Reads notes from the position: `read_note(token, group)` appends the note
 // for one token and returns true, or returns false where the notes end
 // (the token is left).  `ends(tokens)` tells where the group ends whatever
 // the token.  After the eighth note any token but an end is one too many.
 template <class ReadNote, class Ends>
-void read_notes(Tokens& tokens, std::string& group, ReadNote&& read_note, Ends&& ends) {
+void read_notes(Tokens& tokens, NoteText& group, ReadNote&& read_note, Ends&& ends) {
   for (int count = 1;; ++count) {
     if (!read_note(tokens.current(), group)) return;
     tokens.advance();

@@ -18,7 +18,7 @@ class Expander {
   // The token position is on the first token after the length group.  Fills
   // `group` (empty when the statement names nothing, "X" for a rest) and
   // advances past every token used; the writer reports what is left.
-  virtual void expand(Tokens& tokens, const LengthGroup& length, std::string& group) = 0;
+  virtual void expand(Tokens& tokens, const LengthGroup& length, NoteText& group) = 0;
 };
 
 class NoteWriter : public NoteStatementHandler {
@@ -28,7 +28,7 @@ class NoteWriter : public NoteStatementHandler {
   void handle(Run& run) override;
   void reset() override;
 
-  const std::string& saved_group() const { return saved_; }
+  const NoteText& saved_group() const { return saved_; }
 
  protected:
   // The steps every writer shares: the length group and the tie, then the
@@ -39,7 +39,7 @@ class NoteWriter : public NoteStatementHandler {
   void check_rest(const Run& run) const;
 
   LengthGroup length_;
-  std::string saved_;
+  NoteText saved_;
 
  private:
   // Parses the length group and handles the tie; false for a tie
@@ -50,7 +50,7 @@ class NoteWriter : public NoteStatementHandler {
   void choose_group(Msg none_saved);
 
   Expander& expander_;
-  std::string group_;  // the expander's group, before the choice
+  NoteText group_;  // the expander's group, before the choice
 };
 
 }  // namespace scoretext

@@ -4,13 +4,17 @@
 
 namespace scoretext {
 
-bool Output::flush() {
+void Output::write_through(std::string_view text) {
   if (target_) {
-    target_->append(buffer_);
-  } else if (!failed_ && !write_all(fd_, buffer_)) {
+    target_->append(text);
+  } else if (!failed_ && !write_all(fd_, text)) {
     failed_ = true;
   }
-  buffer_.clear();
+}
+
+bool Output::flush() {
+  write_through(std::string_view(buffer_.get(), size_));
+  size_ = 0;
   return !failed_;
 }
 

@@ -45,7 +45,7 @@ void upper_case(char* text, std::size_t n) {
 }
 
 void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
-  upper_.clear();
+  count_ = 0;
   pos_ = 0;
   keep_raw_ = config.keep_raw_case;
   const std::size_t n = statement.size();
@@ -57,11 +57,62 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
   char* up = upper_text_.data();
   std::memcpy(up, in, n);
   up[n] = ' ';
-  upper_case_blocks(up, n);
   if (keep_raw_) raw_text_.assign(in, n);
+#if defined(__SSE2__)
+  const bool quoted = config.quote_aware && std::memchr(in, '"', n) != nullptr;
+  if (!quoted) {
+    split_blocks(n, config);
+    return;
+  }
+#endif
+  upper_case_blocks(up, n);
+  split_quoted(statement, config);
+}
 
-  // Find each token and check the limits in the order the tokens come.
-  // Quoted tokens keep their case: they are copied back as written.
+#if defined(__SSE2__)
+// Upper-cases the blocks and finds the tokens from a mask of the blanks in
+// each block: a token begins where a blank is followed by another byte and
+// ends where another byte is followed by a blank.
+void Tokens::split_blocks(std::size_t n, const ToolConfig& config) {
+  char* up = upper_text_.data();
+  const __m128i below_a = _mm_set1_epi8('a' - 1);
+  const __m128i above_z = _mm_set1_epi8('z' + 1);
+  const __m128i case_bit = _mm_set1_epi8(0x20);
+  const __m128i blank = _mm_set1_epi8(' ');
+  unsigned before = 1;  // the byte before the statement counts as a blank
+  std::size_t begin = 0;
+  bool inside = false;
+  for (std::size_t at = 0; at < n; at += kBlock) {
+    __m128i* block = reinterpret_cast<__m128i*>(up + at);
+    const __m128i bytes = _mm_loadu_si128(block);
+    const __m128i lower = _mm_and_si128(_mm_cmpgt_epi8(bytes, below_a), _mm_cmplt_epi8(bytes, above_z));
+    _mm_storeu_si128(block, _mm_sub_epi8(bytes, _mm_and_si128(lower, case_bit)));
+    unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, blank)));
+    // Bytes past the statement count as blanks.
+    if (n - at < kBlock) blanks |= 0xFFFFu << (n - at);
+    unsigned changes = (blanks ^ ((blanks << 1) | before)) & 0xFFFFu;
+    before = blanks >> 15;
+    while (changes != 0) {
+      const std::size_t i = at + static_cast<std::size_t>(__builtin_ctz(changes));
+      changes &= changes - 1;
+      if (inside) {
+        add_token(begin, i, config.token_refused);
+      } else {
+        begin = i;
+      }
+      inside = !inside;
+    }
+  }
+  if (inside) add_token(begin, n, config.token_refused);
+}
+#endif
+
+// Token by token, for statements that hold quotes: a quoted token runs to the
+// next quote, blanks and all, and keeps its case.
+void Tokens::split_quoted(std::string_view statement, const ToolConfig& config) {
+  char* up = upper_text_.data();
+  const char* in = statement.data();
+  const std::size_t n = statement.size();
   const bool quotes = config.quote_aware;
   std::size_t i = 0;
   for (;;) {
@@ -79,14 +130,19 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
     }
     const std::size_t counted = i - begin - (quoted && config.closing_quote_free ? 1 : 0);
     if (counted >= config.token_refused) throw ToolError(Msg::TokenTooLong);
-    upper_.emplace_back(up + begin, i - begin);
-    // The last slot must stay empty: a statement holds at most 9999 tokens.
-    if (upper_.size() == limits::kTokenSlots) throw ToolError(Msg::TooManyTokens);
+    push_token(begin, i);
   }
 }
 
+void Tokens::grow() {
+  const std::size_t slots = upper_.size() < 16 ? 16 : upper_.size() * 2;
+  upper_.resize(slots < limits::kTokenSlots ? slots : limits::kTokenSlots);
+}
+
+void Tokens::refuse(Msg message) { throw ToolError(message); }
+
 std::string_view Tokens::raw_at(std::size_t i) const {
-  if (!keep_raw_ || i >= upper_.size()) return {};
+  if (!keep_raw_ || i >= count_) return {};
   const std::size_t offset = static_cast<std::size_t>(upper_[i].data() - upper_text_.data());
   return {raw_text_.data() + offset, upper_[i].size()};
 }

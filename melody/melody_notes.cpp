@@ -15,11 +15,11 @@ bool more_notes_follow(const Tokens& tokens) { return !tokens.at_end() && !is_qu
 
 }  // namespace
 
-void MelodyNotes::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
+void MelodyNotes::expand(Tokens& tokens, const LengthGroup& length, NoteText& group) {
   if (!more_notes_follow(tokens) || take_rest_mark(tokens, length, group)) return;
   read_notes(
       tokens, group,
-      [](std::string_view token, std::string& notes) {
+      [](std::string_view token, NoteText& notes) {
         if (token[0] < 'A' || token[0] > 'G') return false;
         notes += " *";
         notes += normalise_note(token);
@@ -32,7 +32,7 @@ void MelodyWriter::handle(Run& run) {
   comment_.clear();
   if (!take_group(run, Msg::NoNotes)) return;
   // The chosen group is the saved group from here on.
-  const std::string& group = saved_;
+  const NoteText& group = saved_;
   run.out.write(group);
   run.out.put(' ');
   if (group == "X") {

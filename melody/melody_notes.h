@@ -16,7 +16,7 @@ namespace scoretext::melody {
 // for the writer.
 class MelodyNotes : public Expander {
  public:
-  void expand(Tokens& tokens, const LengthGroup& length, std::string& group) override;
+  void expand(Tokens& tokens, const LengthGroup& length, NoteText& group) override;
 };
 
 class MelodyWriter : public NoteWriter {

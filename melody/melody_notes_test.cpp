@@ -32,7 +32,9 @@ Parsed parse(std::string_view statement) {
   LengthGroup length;
   length.parse(tokens, config.bad_length);
   Parsed p;
-  MelodyNotes().expand(tokens, length, p.group);
+  NoteText group;
+  MelodyNotes().expand(tokens, length, group);
+  p.group = group.view();
   p.stopped_at = tokens.position();
   return p;
 }

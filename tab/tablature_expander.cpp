@@ -30,11 +30,11 @@ std::optional<int> tablature_note(std::string_view t) {
   return kOpenString[static_cast<std::size_t>(t[0] - '1')] + fret;
 }
 
-void TablatureExpander::expand(Tokens& tokens, const LengthGroup& length, std::string& group) {
+void TablatureExpander::expand(Tokens& tokens, const LengthGroup& length, NoteText& group) {
   if (tokens.at_end() || take_rest_mark(tokens, length, group)) return;
   read_notes(
       tokens, group,
-      [](std::string_view token, std::string& notes) {
+      [](std::string_view token, NoteText& notes) {
         if (!is_digit(token[0])) return false;  // left for the writer
         const std::optional<int> note = tablature_note(token);
         if (!note) throw ToolError(Msg::BadTab);

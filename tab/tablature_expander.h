@@ -22,7 +22,7 @@ std::optional<int> tablature_note(std::string_view token);
 // "TABの指定の誤り".
 class TablatureExpander : public Expander {
  public:
-  void expand(Tokens& tokens, const LengthGroup& length, std::string& group) override;
+  void expand(Tokens& tokens, const LengthGroup& length, NoteText& group) override;
 };
 
 }  // namespace scoretext::tab

@@ -71,7 +71,9 @@ Expanded expand(std::string_view statement) {
   LengthGroup length;
   length.parse(tokens, config.bad_length);
   Expanded e;
-  TablatureExpander().expand(tokens, length, e.group);
+  NoteText group;
+  TablatureExpander().expand(tokens, length, group);
+  e.group = group.view();
   e.stopped_at = tokens.position();
   return e;
 }

@@ -11,9 +11,9 @@ namespace {
 
 // The chord as the note group writes it.
 std::string written(std::string_view name, std::string_view velocity = "V64") {
-  std::string group;
+  NoteText group;
   append_chord_notes(spell_chord(name), velocity, group);
-  return group;
+  return std::string(group.view());
 }
 
 Msg failure(std::string_view name) {

@@ -1,0 +1,88 @@
+// A short text built piece by piece and written out whole: a length group or
+// a note group.  The pieces are a few bytes each (a blank, a note name, a
+// velocity), so they are copied inline rather than through the C library.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+#include "frontend/small_copy.h"
+
+namespace scoretext {
+
+class NoteText {
+ public:
+  NoteText() = default;
+  NoteText(const NoteText& other) { assign(other.view()); }
+  NoteText& operator=(const NoteText& other) {
+    if (this != &other) assign(other.view());
+    return *this;
+  }
+  NoteText& operator=(std::string_view text) {
+    assign(text);
+    return *this;
+  }
+
+  std::size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const char* data() const { return data_.get(); }
+  char* data() { return data_.get(); }
+  char& operator[](std::size_t i) { return data_[i]; }
+  char operator[](std::size_t i) const { return data_[i]; }
+  char back() const { return data_[size_ - 1]; }
+  std::string_view view() const { return {data_.get(), size_}; }
+  operator std::string_view() const { return view(); }
+
+  void clear() { size_ = 0; }
+  void assign(std::string_view text) {
+    size_ = 0;
+    append(text);
+  }
+  void append(std::string_view text) {
+    if (text.size() > capacity_ - size_) grow(text.size());
+    copy_small(data_.get() + size_, text.data(), text.size());
+    size_ += text.size();
+  }
+  void push_back(char c) {
+    if (size_ == capacity_) grow(1);
+    data_[size_++] = c;
+  }
+  NoteText& operator+=(std::string_view text) {
+    append(text);
+    return *this;
+  }
+  NoteText& operator+=(char c) {
+    push_back(c);
+    return *this;
+  }
+  // Makes the text `n` bytes long; new bytes are left for the caller to fill.
+  void resize(std::size_t n) {
+    if (n > capacity_) grow(n - size_);
+    size_ = n;
+  }
+  void swap(NoteText& other) noexcept {
+    data_.swap(other.data_);
+    std::swap(size_, other.size_);
+    std::swap(capacity_, other.capacity_);
+  }
+
+  friend bool operator==(const NoteText& a, std::string_view b) { return a.view() == b; }
+
+ private:
+  // Room for at least `more` further bytes.
+  void grow(std::size_t more) {
+    std::size_t capacity = capacity_ < 64 ? 64 : capacity_ * 2;
+    while (capacity - size_ < more) capacity *= 2;
+    std::unique_ptr<char[]> data(new char[capacity]);
+    copy_small(data.get(), data_.get(), size_);
+    data_.swap(data);
+    capacity_ = capacity;
+  }
+
+  std::unique_ptr<char[]> data_;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
+};
+
+}  // namespace scoretext
