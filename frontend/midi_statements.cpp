@@ -70,7 +70,7 @@ void value(Run& run, std::int32_t lowest, std::int32_t highest, Msg range) {
 }
 
 void write_note(Run& run) {
-  const std::string note = normalise_note(run.tokens.current());
+  const WrittenNote note = normalise_note(run.tokens.current());
   run.out.put('*');
   run.out.write(note);
   run.tokens.advance();

@@ -15,6 +15,7 @@ bool take_rest_mark(Tokens& tokens, const LengthGroup& length, NoteText& group) 
 }
 
 void check_velocity(std::string_view token) {
+  if (plain_velocity_in_range(token)) return;
   const std::int32_t v = parse_signed(token.substr(1));
   if (v < 0 || v > kVelocityMax) throw ToolError(Msg::VelocityRange);
 }
@@ -22,9 +23,8 @@ void check_velocity(std::string_view token) {
 bool take_velocity(Tokens& tokens, NoteText& group) {
   const std::string_view velocity = tokens.current();
   if (velocity.empty() || velocity[0] != 'V') return false;
-  check_velocity(velocity);
-  group += ' ';
-  group += velocity;
+  if (!plain_velocity_in_range(velocity)) check_velocity(velocity);
+  group.append_word(velocity);
   tokens.advance();
   return true;
 }

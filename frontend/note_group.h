@@ -6,6 +6,7 @@
 
 #include "frontend/capacities.h"
 #include "frontend/length_group.h"
+#include "frontend/score_tables.h"
 #include "frontend/tokens.h"
 #include "frontend/tool_error.h"
 
@@ -20,6 +21,19 @@ bool take_rest_mark(Tokens& tokens, const LengthGroup& length, NoteText& group);
 // "指定の誤り" when the text after the V is no number and
 // "ベロシティが範囲を超えた" when it lies outside the range.
 void check_velocity(std::string_view token);
+// The usual velocity, "V" and one to three digits, checked without the
+// number parser; false when the token has any other form.
+inline bool plain_velocity_in_range(std::string_view token) {
+  const std::size_t n = token.size();
+  if (n < 2 || n > 4) return false;
+  int v = 0;
+  for (std::size_t i = 1; i < n; ++i) {
+    const unsigned digit = static_cast<unsigned char>(token[i]) - '0';
+    if (digit > 9) return false;
+    v = v * 10 + static_cast<int>(digit);
+  }
+  return v <= kVelocityMax;
+}
 
 // If the token at the position is a velocity token, "V" and a number 0..127
 // ("ベロシティが範囲を超えた" beyond; "指定の誤り" for what is no number),

@@ -4,7 +4,7 @@
 
 namespace scoretext {
 
-std::optional<std::string> normalised_note(std::string_view token) {
+std::optional<WrittenNote> normalised_note(std::string_view token) {
   if (token.empty() || token[0] < 'A' || token[0] > 'G') return std::nullopt;
   std::size_t accidental;
   if (token.size() >= 2 && token[1] >= '0' && token[1] <= '7') {
@@ -15,22 +15,23 @@ std::optional<std::string> normalised_note(std::string_view token) {
     return std::nullopt;
   }
   const std::string_view rest = token.substr(accidental);
-  std::string out(token.substr(0, accidental));
+  WrittenNote out;
+  out.append(token.substr(0, accidental));
   if (rest.empty() || rest == "#" || rest == "##") {
-    out += rest;
+    out.append(rest);
   } else if (rest == "B") {
-    out += "b";
+    out.append("b");
   } else if (rest == "BB") {
-    out += "bb";
+    out.append("bb");
   } else if (rest == "N") {
-    out += "n";
+    out.append("n");
   } else {
     return std::nullopt;
   }
   return out;
 }
 
-std::string normalise_note(std::string_view token) {
+WrittenNote normalise_note(std::string_view token) {
   auto note = normalised_note(token);
   if (!note) throw ToolError(Msg::BadNote);
   return *note;

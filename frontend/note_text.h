@@ -44,6 +44,13 @@ class NoteText {
     copy_small(data_.get() + size_, text.data(), text.size());
     size_ += text.size();
   }
+  // A blank, then the word: how every note and velocity joins a group.
+  void append_word(std::string_view word) {
+    if (word.size() >= capacity_ - size_) grow(word.size() + 1);
+    data_[size_] = ' ';
+    copy_small(data_.get() + size_ + 1, word.data(), word.size());
+    size_ += word.size() + 1;
+  }
   void push_back(char c) {
     if (size_ == capacity_) grow(1);
     data_[size_++] = c;

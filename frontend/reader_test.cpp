@@ -107,6 +107,57 @@ TEST(StatementReader, SplitsAndCountsLines) {
   EXPECT_EQ(got, want);
 }
 
+// The statements of a text by the plain rule: cut each line at its first
+// "//", split it at every ";", drop the blanks before each piece, and skip
+// the pieces that are then empty unless a ";" ends them.
+std::vector<std::pair<int, std::string>> statements_by_rule(const std::string& text) {
+  std::vector<std::pair<int, std::string>> out;
+  int number = 0;
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t end = text.find('\n', begin);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(begin, end - begin);
+    begin = end + 1;
+    ++number;
+    line = line.substr(0, line.find("//"));
+    std::size_t at = 0;
+    for (;;) {
+      while (at < line.size() && line[at] == ' ') ++at;
+      if (at == line.size()) break;
+      const std::size_t semicolon = line.find(';', at);
+      if (semicolon == std::string::npos) {
+        out.emplace_back(number, line.substr(at));
+        break;
+      }
+      out.emplace_back(number, line.substr(at, semicolon - at));
+      at = semicolon + 1;
+    }
+  }
+  return out;
+}
+
+TEST(StatementReader, SplitsRandomLinesAsThePlainRuleDoes) {
+  // Lines of blanks, letters, ";", "/" and "=" of every length up to 70,
+  // so that every character falls at every place in a scanned block.
+  std::uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
+  const char alphabet[] = " ;/=a";
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    for (int line = 0; line < 20; ++line) {
+      const std::size_t size = next() % 71;
+      for (std::size_t i = 0; i < size; ++i) text += alphabet[next() % 5];
+      text += '\n';
+    }
+    StatementReader reader(text);
+    std::vector<std::pair<int, std::string>> got;
+    std::string_view s;
+    while (reader.next(s)) got.emplace_back(reader.line_number(), std::string(s));
+    ASSERT_EQ(got, statements_by_rule(text)) << text;
+  }
+}
+
 TEST(StatementReader, OverLongLineKeepsItsTextAsContext) {
   const std::string text = "SV\n" + std::string(150000, 'x');
   StatementReader reader(text);

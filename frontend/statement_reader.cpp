@@ -1,5 +1,6 @@
 #include "frontend/statement_reader.h"
 
+#include "frontend/byte_scan.h"
 #include "frontend/capacities.h"
 #include "frontend/tool_error.h"
 
@@ -12,25 +13,43 @@ StatementReader::StatementReader(std::string_view text) : lines_(text, limits::k
 bool StatementReader::next(std::string_view& statement) {
   for (;;) {
     while (!rest_.empty() && rest_.front() == ' ') rest_.remove_prefix(1);
-    if (!rest_.empty()) break;
-    if (!lines_.next(line_)) return false;
-    if (line_number_ < INT32_MAX) ++line_number_;
-    context_ = line_;
-    if (lines_.too_long()) throw ToolError(Msg::LineTooLong);
-    rest_ = line_;
-    const std::size_t comment = rest_.find("//");
-    if (comment != std::string_view::npos) rest_ = rest_.substr(0, comment);
-  }
-  const std::size_t semicolon = rest_.find(';');
-  if (semicolon == std::string_view::npos) {
-    statement = rest_;
+    if (rest_.empty()) {
+      if (!next_line()) return false;
+      continue;
+    }
+    // The statement runs to the first ";" or to the first "//", which cuts
+    // the rest of the line.  A lone "/" is part of the statement.
+    std::size_t at = 0;
+    for (;;) {
+      at += find_semicolon_or_slash(rest_.data() + at, rest_.size() - at);
+      if (at == rest_.size()) {
+        statement = rest_;
+        rest_ = {};
+        return true;
+      }
+      if (rest_[at] == ';') {
+        statement = rest_.substr(0, at);
+        rest_ = rest_.substr(at + 1);
+        // A ";" at the end of the line (or followed only by blanks) ends
+        // nothing further: the loop above skips what remains.
+        return true;
+      }
+      if (at + 1 < rest_.size() && rest_[at + 1] == '/') break;
+      ++at;
+    }
+    // A comment: what stands before it is the statement, if anything does.
+    statement = rest_.substr(0, at);
     rest_ = {};
-  } else {
-    statement = rest_.substr(0, semicolon);
-    rest_ = rest_.substr(semicolon + 1);
-    // A ";" at the end of the line (or followed only by blanks) ends
-    // nothing further: the loop above skips what remains.
+    if (!statement.empty()) return true;
   }
+}
+
+bool StatementReader::next_line() {
+  if (!lines_.next(line_)) return false;
+  if (line_number_ < INT32_MAX) ++line_number_;
+  context_ = line_;
+  if (lines_.too_long()) throw ToolError(Msg::LineTooLong);
+  rest_ = line_;
   return true;
 }
 

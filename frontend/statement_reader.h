@@ -35,6 +35,9 @@ class StatementReader {
   std::string_view line() const { return line_; }
 
  private:
+  // Reads the next line into rest_; false at the end of the input.
+  bool next_line();
+
   LineReader lines_;
   std::string_view line_;
   std::string_view rest_;
