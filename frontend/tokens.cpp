@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "frontend/capacities.h"
+#include "frontend/small_copy.h"
 #include "frontend/tool_error.h"
 
 #if defined(__SSE2__)
@@ -50,60 +51,62 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
   keep_raw_ = config.keep_raw_case;
   const std::size_t n = statement.size();
   const char* in = statement.data();
-  // The token text ends in a blank that stops every scan, and is upper-cased
-  // in whole blocks.
+  // The token text is upper-cased in whole blocks, and ends in a blank that
+  // stops every scan.
   const std::size_t room = (n / kBlock + 1) * kBlock;
   if (upper_text_.size() < room) upper_text_.resize(room);
+  if (keep_raw_) raw_text_.assign(in, n);
+#if defined(__SSE2__)
+  if (split_blocks(in, n, config)) return;
+#endif
   char* up = upper_text_.data();
   std::memcpy(up, in, n);
   up[n] = ' ';
-  if (keep_raw_) raw_text_.assign(in, n);
-#if defined(__SSE2__)
-  const bool quoted = config.quote_aware && std::memchr(in, '"', n) != nullptr;
-  if (!quoted) {
-    split_blocks(n, config);
-    return;
-  }
-#endif
   upper_case_blocks(up, n);
   split_quoted(statement, config);
 }
 
 #if defined(__SSE2__)
-// Upper-cases the blocks and finds the tokens from a mask of the blanks in
-// each block: a token begins where a blank is followed by another byte and
-// ends where another byte is followed by a blank.
-void Tokens::split_blocks(std::size_t n, const ToolConfig& config) {
+// Upper-cases the statement block by block and finds the tokens from a mask
+// of the blanks in each block: a token begins where a blank is followed by
+// another byte and ends where another byte is followed by a blank.  Gives up
+// (false, no token taken) on a quote in a tool that reads quoted tokens.
+bool Tokens::split_blocks(const char* in, std::size_t n, const ToolConfig& config) {
+  if (bounds_.size() < n + 2) bounds_.resize(n + 2);
+  std::uint32_t* bounds = bounds_.data();
+  std::size_t k = 0;
   char* up = upper_text_.data();
   const __m128i below_a = _mm_set1_epi8('a' - 1);
   const __m128i above_z = _mm_set1_epi8('z' + 1);
   const __m128i case_bit = _mm_set1_epi8(0x20);
   const __m128i blank = _mm_set1_epi8(' ');
+  const __m128i quote = _mm_set1_epi8('"');
   unsigned before = 1;  // the byte before the statement counts as a blank
-  std::size_t begin = 0;
-  bool inside = false;
   for (std::size_t at = 0; at < n; at += kBlock) {
-    __m128i* block = reinterpret_cast<__m128i*>(up + at);
-    const __m128i bytes = _mm_loadu_si128(block);
+    __m128i bytes;
+    if (n - at >= kBlock) {
+      bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+    } else {
+      // The last bytes, padded with blanks.
+      char tail[kBlock];
+      std::memset(tail, ' ', kBlock);
+      copy_small(tail, in + at, n - at);
+      bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tail));
+    }
+    if (config.quote_aware && _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)) != 0) return false;
     const __m128i lower = _mm_and_si128(_mm_cmpgt_epi8(bytes, below_a), _mm_cmplt_epi8(bytes, above_z));
-    _mm_storeu_si128(block, _mm_sub_epi8(bytes, _mm_and_si128(lower, case_bit)));
-    unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, blank)));
-    // Bytes past the statement count as blanks.
-    if (n - at < kBlock) blanks |= 0xFFFFu << (n - at);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(up + at), _mm_sub_epi8(bytes, _mm_and_si128(lower, case_bit)));
+    const unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, blank)));
     unsigned changes = (blanks ^ ((blanks << 1) | before)) & 0xFFFFu;
     before = blanks >> 15;
-    while (changes != 0) {
-      const std::size_t i = at + static_cast<std::size_t>(__builtin_ctz(changes));
-      changes &= changes - 1;
-      if (inside) {
-        add_token(begin, i, config.token_refused);
-      } else {
-        begin = i;
-      }
-      inside = !inside;
-    }
+    for (; changes != 0; changes &= changes - 1)
+      bounds[k++] = static_cast<std::uint32_t>(at + static_cast<std::size_t>(__builtin_ctz(changes)));
   }
-  if (inside) add_token(begin, n, config.token_refused);
+  up[n] = ' ';
+  // A token that fills the last block ends with the statement.
+  if (k % 2 != 0) bounds[k++] = static_cast<std::uint32_t>(n);
+  for (std::size_t j = 0; j < k; j += 2) add_token(bounds[j], bounds[j + 1], config.token_refused);
+  return true;
 }
 #endif
 

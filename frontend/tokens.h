@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,7 +42,7 @@ class Tokens {
   std::string_view raw_at(std::size_t i) const;
 
  private:
-  void split_blocks(std::size_t n, const ToolConfig& config);
+  bool split_blocks(const char* in, std::size_t n, const ToolConfig& config);
   void split_quoted(std::string_view statement, const ToolConfig& config);
   // Takes the token at [begin, end) of the upper-cased text, refusing one of
   // `refused` characters or more, and the 10000th token.
@@ -59,6 +60,7 @@ class Tokens {
   [[noreturn]] static void refuse(Msg message);
 
   std::string upper_text_;
+  std::vector<std::uint32_t> bounds_;  // where each token begins and ends
   std::string raw_text_;
   std::vector<std::string_view> upper_;  // the first count_ are the tokens; each raw
                                         // token lies at the same offset
