@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "frontend/small_copy.h"
 #include "frontend/tool_error.h"
 
 namespace scoretext::chord {
@@ -64,9 +65,11 @@ void append_chord_notes(const ChordNotes& notes, std::string_view velocity, Note
   for (int v : notes.slots) {
     if (v == ChordNotes::kEmpty) continue;
     const std::string_view name = pitch_name(v);
-    p = std::copy(name.begin(), name.end(), p);
+    copy_small(p, name.data(), name.size());
+    p += name.size();
     *p++ = ' ';
-    p = std::copy(velocity.begin(), velocity.end(), p);
+    copy_small(p, velocity.data(), velocity.size());
+    p += velocity.size();
     *p++ = ' ';
   }
 }

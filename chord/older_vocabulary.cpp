@@ -69,6 +69,17 @@ static_assert(kIndex0.well_formed() && kIndex1.well_formed() && kIndex2.well_for
 
 bool is_root_letter(char c) { return c >= 'A' && c <= 'G'; }
 
+// Every fraction chord has its "/", so a name without one is looked up in
+// the suffix lists alone.
+template <std::size_t N>
+constexpr bool all_have_slash(const std::array<std::string_view, N>& names) {
+  for (std::string_view name : names)
+    if (name.find('/') == std::string_view::npos) return false;
+  return true;
+}
+static_assert(all_have_slash(kFractionListA) && all_have_slash(kFractionListB) &&
+              all_have_slash(kFractionRegular));
+
 }  // namespace
 
 std::span<const std::string_view> suffix_list(int list) {
@@ -91,6 +102,7 @@ bool in_suffix_list(int list, std::string_view suffix) {
 }
 
 bool is_fraction_chord(std::string_view name) {
+  if (name.find('/') == std::string_view::npos) return false;
   return kIndexA.find(name) || kIndexB.find(name) || kIndexRegular.find(name);
 }
 
