@@ -28,8 +28,9 @@ bool is_ascii_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <
 
 bool is_two_byte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
 
-// Appends the word at `i` to `entry`; returns the position after it.
-std::size_t take_word(std::string_view line, std::size_t i, std::string& entry) {
+// The position after the word at `i`.  A word keeps every character it
+// passes over, so an entry is always a piece of its line.
+std::size_t word_end(std::string_view line, std::size_t i) {
   if (!is_ascii_letter(line[i]) && line[i] != '[' && line[i] != ']') throw ToolError(Msg::LyricNotSyllable);
   const std::size_t n = line.size();
   bool inside = false;
@@ -38,7 +39,6 @@ std::size_t take_word(std::string_view line, std::size_t i, std::string& entry) 
     if (is_two_byte(c)) {
       // A kana ends a word, unless it stands in brackets.
       if (!inside) break;
-      entry.append(line.substr(i, 2));
       i += 2;
       continue;
     }
@@ -47,32 +47,30 @@ std::size_t take_word(std::string_view line, std::size_t i, std::string& entry) 
       if (inside) throw ToolError(Msg::LyricTwoBrackets);
       inside = true;
     }
-    entry.push_back(c);
     ++i;
     if (c == ']') return i;
   }
   if (inside) throw ToolError(Msg::LyricNoClosingBracket);
-  return i;
+  return i < n ? i : n;
 }
 
 }  // namespace
 
 void split_lyric_line(std::string_view line, LyricTable& table) {
-  std::string entry;
   std::size_t i = 0;
   const std::size_t n = line.size();
   for (;;) {
     while (i < n && line[i] == ' ') ++i;
     if (i == n) return;
     if (table.size() == limits::kEntries) throw ToolError(Msg::LyricTooMany);
-    entry.clear();
+    const std::size_t start = i;
     if (const std::size_t syllable = syllable_length(line.substr(i))) {
-      entry.append(line.substr(i, syllable));
       i += syllable;
-      if (i < n && line[i] == '[') i = take_word(line, i, entry);
+      if (i < n && line[i] == '[') i = word_end(line, i);
     } else {
-      i = take_word(line, i, entry);
+      i = word_end(line, i);
     }
+    const std::string_view entry = line.substr(start, i - start);
     if (entry.size() > limits::kEntryBytes) throw ToolError(Msg::LyricTooLong);
     table.add(entry);
   }

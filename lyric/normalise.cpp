@@ -11,10 +11,10 @@ namespace {
 constexpr unsigned char kSjisLongVowelLead = 0x81;
 constexpr unsigned char kSjisLongVowelTrail = 0x5B;
 
-bool is_ascii_letter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+constexpr bool is_ascii_letter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // The ASCII characters a lyric may hold besides the letters.
-bool is_kept_ascii(unsigned char c) {
+constexpr bool is_kept_ascii(unsigned char c) {
   switch (c) {
     case '[': case ']': case ' ': case '\'': case '\\':
     case '4': case '@': case '{': case ':': case '_': case '0':
@@ -23,6 +23,13 @@ bool is_kept_ascii(unsigned char c) {
       return is_ascii_letter(c);
   }
 }
+
+// is_kept_ascii for every ASCII code, looked up once per character.
+constexpr auto kKeptAscii = [] {
+  std::array<bool, 0x80> kept{};
+  for (unsigned c = 0; c < 0x80; ++c) kept[c] = is_kept_ascii(static_cast<unsigned char>(c));
+  return kept;
+}();
 
 // A full-width character that stands for an ASCII one, in both encodings.
 struct FullWidth {
@@ -120,9 +127,13 @@ void normalise_line(std::string_view line, std::string& out) {
       continue;
     }
     if (c < 0x80) {
-      if (!is_kept_ascii(c)) throw ToolError(Msg::LyricBadCharacter);
-      out.push_back(static_cast<char>(c));
-      ++i;
+      // A run of ASCII characters, kept as they are.
+      std::size_t end = i;
+      for (; end < n && p[end] < 0x80 && p[end] != '-'; ++end) {
+        if (!kKeptAscii[p[end]]) throw ToolError(Msg::LyricBadCharacter);
+      }
+      out.append(line.data() + i, end - i);
+      i = end;
       continue;
     }
     // Two-byte Shift_JIS: the leads 0x81..0x83 that the table knows.

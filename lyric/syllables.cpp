@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "lyric/normalise.h"
@@ -38,9 +37,9 @@ class SyllableIndex {
 
   std::size_t match(std::string_view text) const {
     if (text.size() < 2) return 0;
-    const auto found = by_first_.find(first_char(text));
-    if (found == by_first_.end()) return 0;
-    for (const std::string& syllable : found->second) {
+    const std::size_t slot = slot_of(first_char(text));
+    if (slot == kNoSlot) return 0;
+    for (const std::string& syllable : by_first_[slot]) {
       if (text.starts_with(syllable)) return syllable.size();
     }
     return 0;
@@ -60,9 +59,24 @@ class SyllableIndex {
     add(syllable);
   }
 
-  void add(const std::string& syllable) { by_first_[first_char(syllable)].push_back(syllable); }
+  void add(const std::string& syllable) {
+    // A syllable outside the slots could never be matched.
+    const std::size_t slot = slot_of(first_char(syllable));
+    if (slot != kNoSlot) by_first_[slot].push_back(syllable);
+  }
 
-  std::unordered_map<std::uint16_t, std::vector<std::string>> by_first_;
+  // Every kana of the tables, and the long-vowel mark, has the lead byte
+  // 0x81, 0x82 or 0x83: one slot for each of their characters.
+  static constexpr unsigned kFirstLead = 0x81;
+  static constexpr std::size_t kSlots = 3 * 256;
+  static constexpr std::size_t kNoSlot = kSlots;
+  static std::size_t slot_of(std::uint16_t sjis) {
+    const unsigned lead = sjis >> 8;
+    if (lead < kFirstLead || lead >= kFirstLead + 3) return kNoSlot;
+    return (lead - kFirstLead) * 256 + (sjis & 0xFFu);
+  }
+
+  std::vector<std::vector<std::string>> by_first_ = std::vector<std::vector<std::string>>(kSlots);
 };
 
 }  // namespace
