@@ -55,6 +55,9 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
   // stops every scan.
   const std::size_t room = (n / kBlock + 1) * kBlock;
   if (upper_text_.size() < room) upper_text_.resize(room);
+  text_ = upper_text_.data();
+  // A token ends at most at every byte and at the end.
+  if (bounds_.size() < n + 2) bounds_.resize(n + 2);
   if (keep_raw_) raw_text_.assign(in, n);
 #if defined(__SSE2__)
   if (split_blocks(in, n, config)) return;
@@ -72,7 +75,6 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
 // another byte and ends where another byte is followed by a blank.  Gives up
 // (false, no token taken) on a quote in a tool that reads quoted tokens.
 bool Tokens::split_blocks(const char* in, std::size_t n, const ToolConfig& config) {
-  if (bounds_.size() < n + 2) bounds_.resize(n + 2);
   std::uint32_t* bounds = bounds_.data();
   std::size_t k = 0;
   char* up = upper_text_.data();
@@ -105,7 +107,9 @@ bool Tokens::split_blocks(const char* in, std::size_t n, const ToolConfig& confi
   up[n] = ' ';
   // A token that fills the last block ends with the statement.
   if (k % 2 != 0) bounds[k++] = static_cast<std::uint32_t>(n);
-  for (std::size_t j = 0; j < k; j += 2) add_token(bounds[j], bounds[j + 1], config.token_refused);
+  count_ = k / 2;
+  // Only a long statement can break a limit.
+  if (n >= config.token_refused || count_ >= limits::kTokenSlots) check_limits(config.token_refused);
   return true;
 }
 #endif
@@ -134,20 +138,25 @@ void Tokens::split_quoted(std::string_view statement, const ToolConfig& config) 
     const std::size_t counted = i - begin - (quoted && config.closing_quote_free ? 1 : 0);
     if (counted >= config.token_refused) throw ToolError(Msg::TokenTooLong);
     push_token(begin, i);
+    // The last slot must stay empty: a statement holds at most 9999 tokens.
+    if (count_ == limits::kTokenSlots) refuse(Msg::TooManyTokens);
   }
 }
 
-void Tokens::grow() {
-  const std::size_t slots = upper_.size() < 16 ? 16 : upper_.size() * 2;
-  upper_.resize(slots < limits::kTokenSlots ? slots : limits::kTokenSlots);
+void Tokens::check_limits(std::size_t refused) const {
+  for (std::size_t i = 0; i < count_; ++i) {
+    if (bounds_[2 * i + 1] - bounds_[2 * i] >= refused) refuse(Msg::TokenTooLong);
+    // The last slot must stay empty: a statement holds at most 9999 tokens.
+    if (i + 1 == limits::kTokenSlots) refuse(Msg::TooManyTokens);
+  }
 }
 
 void Tokens::refuse(Msg message) { throw ToolError(message); }
 
 std::string_view Tokens::raw_at(std::size_t i) const {
   if (!keep_raw_ || i >= count_) return {};
-  const std::size_t offset = static_cast<std::size_t>(upper_[i].data() - upper_text_.data());
-  return {raw_text_.data() + offset, upper_[i].size()};
+  const std::uint32_t begin = bounds_[2 * i];
+  return {raw_text_.data() + begin, bounds_[2 * i + 1] - begin};
 }
 
 }  // namespace scoretext

@@ -38,32 +38,33 @@ class Tokens {
   std::string_view current() const { return at(pos_); }
   // The token as written, where the tool keeps the raw-case copy.
   std::string_view current_raw() const { return raw_at(pos_); }
-  std::string_view at(std::size_t i) const { return i < count_ ? upper_[i] : std::string_view(); }
+  std::string_view at(std::size_t i) const {
+    if (i >= count_) return {};
+    const std::uint32_t begin = bounds_[2 * i];
+    return {text_ + begin, bounds_[2 * i + 1] - begin};
+  }
   std::string_view raw_at(std::size_t i) const;
 
  private:
   bool split_blocks(const char* in, std::size_t n, const ToolConfig& config);
   void split_quoted(std::string_view statement, const ToolConfig& config);
-  // Takes the token at [begin, end) of the upper-cased text, refusing one of
+  // Applies the limits to the tokens found, in their order: a token of
   // `refused` characters or more, and the 10000th token.
-  void add_token(std::size_t begin, std::size_t end, std::size_t refused) {
-    if (end - begin >= refused) refuse(Msg::TokenTooLong);
-    push_token(begin, end);
-  }
+  void check_limits(std::size_t refused) const;
+  // Takes the token at [begin, end) of the upper-cased text.
   void push_token(std::size_t begin, std::size_t end) {
-    if (count_ == upper_.size()) grow();
-    upper_[count_++] = std::string_view(upper_text_.data() + begin, end - begin);
-    // The last slot must stay empty: a statement holds at most 9999 tokens.
-    if (count_ == limits::kTokenSlots) refuse(Msg::TooManyTokens);
+    bounds_[2 * count_] = static_cast<std::uint32_t>(begin);
+    bounds_[2 * count_ + 1] = static_cast<std::uint32_t>(end);
+    ++count_;
   }
-  void grow();
   [[noreturn]] static void refuse(Msg message);
 
   std::string upper_text_;
-  std::vector<std::uint32_t> bounds_;  // where each token begins and ends
-  std::string raw_text_;
-  std::vector<std::string_view> upper_;  // the first count_ are the tokens; each raw
-                                        // token lies at the same offset
+  std::string raw_text_;  // each raw token lies at the same offset
+  // Where each token begins and ends in the upper-cased text: two entries a
+  // token, count_ tokens.
+  std::vector<std::uint32_t> bounds_;
+  const char* text_ = nullptr;  // upper_text_'s characters
   std::size_t count_ = 0;
   bool keep_raw_ = false;
   std::size_t pos_ = 0;
