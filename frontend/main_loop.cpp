@@ -17,8 +17,15 @@ void run_main_loop(StatementReader& reader, MacroTable& macros, Run& run) {
     run.tokens.tokenize(statement, run.config);
     if (run.tokens.empty()) throw ToolError(Msg::Malformed);
     // A recogniser that declines leaves the position on the first token.
-    if (recognise_setting(run)) continue;
-    if (recognise_pattern_statement(run)) continue;
+    // Each keyword family has its own first character (settings "S", MIDI
+    // statements "!", patterns "P"), so a statement is offered only to the
+    // recognisers that could take it; the others would decline it unseen.
+    const char first = run.tokens.at(0).front();
+    if (first == 'S' || first == '!') {
+      if (recognise_setting(run)) continue;
+    } else if (first == 'P') {
+      if (recognise_pattern_statement(run)) continue;
+    }
     run.notes.handle(run);
   }
 }
