@@ -2,6 +2,7 @@
 
 #include "drum/drum_notes.h"
 #include "frontend/length_group.h"
+#include "frontend/note_group.h"
 #include "frontend/score_tables.h"
 #include "frontend/signed_number.h"
 #include "frontend/tool_error.h"
@@ -62,9 +63,9 @@ void DrumStatementWriter::read_group(Tokens& tokens, bool articulation) {
     const std::string_view velocity = tokens.current();
     if (is_velocity_token(velocity)) {
       // Digits only after the "V"; huge values saturate and are refused.
-      if (parse_signed(velocity.substr(1)) > kVelocityMax) throw ToolError(Msg::VelocityRange);
-      group_.push_back(' ');
-      group_.append(velocity);
+      if (!plain_velocity_in_range(velocity) && parse_signed(velocity.substr(1)) > kVelocityMax)
+        throw ToolError(Msg::VelocityRange);
+      group_.append_word(velocity);
       tokens.advance();
       if (tokens.at_end()) return;
     }

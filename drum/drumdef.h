@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -57,7 +58,13 @@ class DrumKit {
  private:
   struct NameHash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    // FNV-1a: the names are a few characters, looked up once per instrument
+    // of every drum statement.
+    std::size_t operator()(std::string_view s) const {
+      std::uint64_t h = 14695981039346656037u;
+      for (const char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211u;
+      return static_cast<std::size_t>(h);
+    }
   };
 
   std::vector<Instrument> instruments_;
