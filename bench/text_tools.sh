@@ -2,7 +2,9 @@
 # Throughput of every text tool on a varied part of its own notation (notes,
 # ties, rests, lengths alone, macros, patterns, settings, MIDI statements,
 # comments), each against an awk line that only upper-cases the same file,
-# and the time of one run on a one-line file against /bin/true.
+# and the time of one run on a one-line file against /bin/true, for these and
+# for the other five programs (vastrel, sirenta, ostrin, ardic, belvar) on
+# the smallest inputs that do some work.
 #   bench/text_tools.sh [megabytes] [bin-folder]   (default 50, build/bin)
 #   bench/text_tools.sh --quick [bin-folder]        (2 MB files)
 # Times are CPU time (user + system), the best of five runs, so that other
@@ -13,12 +15,15 @@ size=50
 if [ "${1:-}" = "--quick" ]; then size=2; shift; elif [ -n "${1:-}" ]; then size=$1; shift; fi
 bin=${1:-build/bin}
 tools="gessan talven2 talven morrik quendro nolwen"
+others="vastrel sirenta ostrin ardic belvar"
 work=bench/work/text
 mkdir -p "$work"
-for tool in $tools; do
-  [ -x "$bin/$tool" ] || { cmake -S . -B build >/dev/null && cmake --build build -j2 --target $tools >/dev/null; bin=build/bin; break; }
+for tool in $tools $others; do
+  [ -x "$bin/$tool" ] || { cmake -S . -B build >/dev/null && cmake --build build -j2 --target $tools $others >/dev/null; bin=build/bin; break; }
 done
 cp examples/drumdef.txt "$work/drumdef.txt"
+cp examples/def.vsqx "$work/def.vsqx"
+printf 'SB 4/4\nST 120\nBD 4 V100\n' >"$work/vastrel.line.txt"
 
 python3 - "$work" "$size" <<'PY'
 import random, re, sys
@@ -180,3 +185,13 @@ printf '%-8s %8.2f\n' /bin/true "$(per_run /bin/true)"
 for tool in $tools; do
   printf '%-8s %8.2f\n' "$tool" "$(per_run "$bin/$tool" $(args "$tool" "$tool.line.txt" nolwen.lyrics.line.txt))"
 done
+# The other programs' one-line inputs: a drum part, a sung line, and the
+# SMF files made from them.
+"$bin/vastrel" vastrel.line.txt line.mid
+"$bin/nolwen" nolwen.lyrics.line.txt nolwen.line.txt sung.line.txt
+"$bin/ostrin" line.mid line.mid joined.line.mid
+printf '%-8s %8.2f\n' vastrel "$(per_run "$bin/vastrel" vastrel.line.txt line.mid)"
+printf '%-8s %8.2f\n' sirenta "$(per_run "$bin/sirenta" sung.line.txt line.vsqx)"
+printf '%-8s %8.2f\n' ostrin "$(per_run "$bin/ostrin" line.mid line.mid joined.line.mid)"
+printf '%-8s %8.2f\n' ardic "$(per_run "$bin/ardic" joined.line.mid 2 transposed.line.mid)"
+printf '%-8s %8.2f\n' belvar "$(per_run "$bin/belvar" joined.line.mid 1 track.line.mid)"
