@@ -3,6 +3,7 @@
 #include "drum/drum_notes.h"
 #include "frontend/length_group.h"
 #include "frontend/note_group.h"
+#include "frontend/pitch_names.h"
 #include "frontend/score_tables.h"
 #include "frontend/signed_number.h"
 #include "frontend/tool_error.h"
@@ -55,8 +56,7 @@ void DrumStatementWriter::read_group(Tokens& tokens, bool articulation) {
   for (int groups = 1;; ++groups) {
     const int index = kit_.find(tokens.current());
     if (index == DrumKit::kNone) throw ToolError(Msg::DrumUnknown);
-    group_.append(" *");
-    group_.append(score_note_name(kit_[static_cast<std::size_t>(index)].note));
+    group_.append_padded(score_pitch_word(kit_[static_cast<std::size_t>(index)].note));
     tokens.advance();
     if (tokens.at_end()) return;
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -50,6 +51,12 @@ class NoteText {
     data_[size_] = ' ';
     copy_small(data_.get() + size_ + 1, word.data(), word.size());
     size_ += word.size() + 1;
+  }
+  // A word from a table of padded words (see PaddedWord).
+  void append_padded(PaddedWord word) {
+    if (capacity_ - size_ < 8) grow(8);
+    std::memcpy(data_.get() + size_, word.text, 8);
+    size_ += word.size;
   }
   void push_back(char c) {
     if (size_ == capacity_) grow(1);

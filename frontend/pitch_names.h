@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "frontend/score_tables.h"
+#include "frontend/small_copy.h"
 
 namespace scoretext {
 
@@ -32,20 +33,24 @@ constexpr PitchSpelling pitch_spelling(int note) {
 
 namespace detail {
 
-// "*C-2#" is the longest score name.
+// "*C-2#" is the longest score name; it is kept after a blank, in eight
+// bytes, so that " *C3" can be copied as one block into a note group.
 struct ScoreName {
-  char text[5];
-  unsigned char size;
+  char text[8];
+  unsigned char size;  // of the name, without the blank
 };
 
 constexpr ScoreName make_score_name(int note) {
   const PitchSpelling p = pitch_spelling(note);
   ScoreName n{};
-  n.text[n.size++] = '*';
-  n.text[n.size++] = p.letter;
-  if (p.octave < 0) n.text[n.size++] = '-';
-  n.text[n.size++] = static_cast<char>('0' + (p.octave < 0 ? -p.octave : p.octave));
-  if (p.sharp) n.text[n.size++] = '#';
+  n.text[0] = ' ';
+  std::size_t at = 1;
+  n.text[at++] = '*';
+  n.text[at++] = p.letter;
+  if (p.octave < 0) n.text[at++] = '-';
+  n.text[at++] = static_cast<char>('0' + (p.octave < 0 ? -p.octave : p.octave));
+  if (p.sharp) n.text[at++] = '#';
+  n.size = static_cast<unsigned char>(at - 1);
   return n;
 }
 
@@ -61,7 +66,14 @@ inline constexpr auto kScoreNames = [] {
 // 42.  `note` must lie in 0..127.
 constexpr std::string_view score_pitch_name(int note) {
   const detail::ScoreName& n = detail::kScoreNames[static_cast<std::size_t>(note)];
-  return {n.text, n.size};
+  return {n.text + 1, n.size};
+}
+
+// A blank and the note's score name, " *C3", as a padded word for a note
+// group.
+constexpr PaddedWord score_pitch_word(int note) {
+  const detail::ScoreName& n = detail::kScoreNames[static_cast<std::size_t>(note)];
+  return {n.text, n.size + 1u};
 }
 
 }  // namespace scoretext

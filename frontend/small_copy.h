@@ -35,4 +35,11 @@ inline void copy_small(char* to, const char* from, std::size_t n) {
   }
 }
 
+// A word of at most eight characters kept in storage of eight bytes or more,
+// so that it can be copied as one eight-byte block whatever its length.
+struct PaddedWord {
+  const char* text;
+  std::size_t size;
+};
+
 }  // namespace scoretext

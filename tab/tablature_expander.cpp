@@ -38,7 +38,7 @@ void TablatureExpander::expand(Tokens& tokens, const LengthGroup& length, NoteTe
         if (!is_digit(token[0])) return false;  // left for the writer
         const std::optional<int> note = tablature_note(token);
         if (!note) throw ToolError(Msg::BadTab);
-        notes.append_word(score_pitch_name(*note));
+        notes.append_padded(score_pitch_word(*note));
         return true;
       },
       no_token_left);
