@@ -2,8 +2,10 @@
 # Speed and peak memory of ardic, ostrin and belvar on a 100 MB format-1
 # file, against cp of the same bytes.  ostrin joins two 50 MB files, since
 # the file with itself would pass the size limit.  Median of five runs
-# each.  Peak memory is the run's largest resident size (for cp, that of the
-# benchmark's own Python before it started cp).
+# each, of the wall time and of the processor time (user and system, which
+# the machine's other work disturbs less); the ratios are those of the
+# processor time.  Peak memory is the run's largest resident size (for cp,
+# that of the benchmark's own Python before it started cp).
 #   bench/smf.sh [bin-dir]      (default build/bin, built when missing)
 set -eu
 cd "$(dirname "$0")/.."
@@ -39,12 +41,13 @@ PY
 size=$(wc -c <"$work/song.mid")
 
 # Five runs of each command, each writing a new output file; the median
-# wall time, its ratio to cp's, and the peak resident memory of the run.
+# wall and processor times, the latter's ratio to cp's, and the peak
+# resident memory of the runs.
 python3 - "$bin" "$work" "$size" <<'PY'
 import os, statistics, subprocess, sys, time
 bin_dir, work, size = sys.argv[1], sys.argv[2], int(sys.argv[3])
 def measure(*command):
-    times, peak = [], 0
+    times, cpu, peak = [], [], 0
     for _ in range(5):
         out = command[-1]
         if os.path.exists(out):
@@ -55,8 +58,9 @@ def measure(*command):
         times.append(time.perf_counter() - start)
         if status != 0:
             sys.exit(f"failed: {' '.join(command)}")
+        cpu.append(usage.ru_utime + usage.ru_stime)
         peak = max(peak, usage.ru_maxrss)
-    return statistics.median(times), peak
+    return statistics.median(times), statistics.median(cpu), peak
 song, a, b = (os.path.join(work, n) for n in ("song.mid", "half_a.mid", "half_b.mid"))
 tool = lambda name: os.path.join(bin_dir, name)
 runs = [("cp", measure("cp", song, os.path.join(work, "copy.mid"))),
@@ -64,9 +68,9 @@ runs = [("cp", measure("cp", song, os.path.join(work, "copy.mid"))),
         ("ostrin", measure(tool("ostrin"), a, b, os.path.join(work, "ostrin.mid"))),
         ("belvar", measure(tool("belvar"), song, "1", os.path.join(work, "belvar.mid")))]
 print(f"file: {size} bytes ({size / 1048576:.0f} MiB), 2 tracks; median of 5 runs")
-cp_time = runs[0][1][0]
-for name, (seconds, peak_kb) in runs:
-    print(f"{name:7s} {seconds * 1000:6.0f} ms  {seconds / cp_time:5.2f} x cp  "
+cp_cpu = runs[0][1][1]
+for name, (seconds, cpu, peak_kb) in runs:
+    print(f"{name:7s} wall {seconds * 1000:5.0f} ms  cpu {cpu * 1000:5.0f} ms  {cpu / cp_cpu:5.2f} x cp  "
           f"peak {peak_kb / 1024:4.0f} MiB ({peak_kb * 1024 / size:.2f} x the file)")
 for name in ("copy", "ardic", "ostrin", "belvar"):
     os.remove(os.path.join(work, name + ".mid"))

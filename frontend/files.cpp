@@ -135,6 +135,12 @@ void AtomicOutputFile::commit(bool written) {
   }
 }
 
+bool is_written_directly(const std::string& path) {
+  struct stat existing;
+  return ::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+         !S_ISDIR(existing.st_mode);
+}
+
 void write_file_atomically(const std::string& path, std::initializer_list<std::string_view> pieces) {
   AtomicOutputFile file(path);
   bool ok = true;

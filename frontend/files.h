@@ -74,6 +74,10 @@ class AtomicOutputFile {
   bool direct_ = false;  // a device or pipe, written without a temporary
 };
 
+// True when path names an existing device, pipe or the like: an out-file
+// that AtomicOutputFile writes directly, with no temporary file.
+bool is_written_directly(const std::string& path);
+
 // A file-size limit makes a write fail instead of killing the process.
 void ignore_file_size_signal();
 

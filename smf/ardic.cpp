@@ -1,10 +1,13 @@
 #include "smf/ardic.h"
 
-#include "frontend/files.h"
+#include <optional>
+
 #include "frontend/tool_error.h"
 #include "smf/arguments.h"
-#include "smf/file_image.h"
 #include "smf/header.h"
+#include "smf/input_stream.h"
+#include "smf/pending_output.h"
+#include "smf/size_limits.h"
 #include "smf/transpose.h"
 
 namespace scoretext::smf {
@@ -23,13 +26,27 @@ void run_ardic(const std::vector<std::string>& args, Console& console) {
   const auto semitones = parse_shift(args[1]);
   if (!semitones) throw ToolError::usage(kBadShift);
 
-  FileImage image = load_file(args[0]);
-  const int track_count = check_header(image.bytes(), FormatRule::Format1Only);
-  console.track_count(track_count);
-  transpose_tracks(image.bytes(), track_count, *semitones, console);
-  // The input is wholly in memory before the output is written, so the
-  // output may be the input file itself.
-  write_file_atomically(args[2], {as_chars(image.bytes())});
+  InputStream input(args[0]);
+  // Printed once the input has been read to its end, or unless its reading
+  // failed.
+  Console listing;
+  // The output is written as the input is walked, into a file beside the
+  // out-file; it replaces the out-file only when everything has succeeded,
+  // so the output may be the input file itself.
+  std::optional<PendingOutput> output;
+  try {
+    const int track_count = check_header(input.window(0, kHeaderBytes), FormatRule::Format1Only);
+    listing.track_count(track_count);
+    output.emplace(args[2]);
+    input.hand_on(*output, 0, input.size());
+    transpose_tracks(input, track_count, *semitones, listing);
+    input.finish();
+  } catch (const ToolError&) {
+    if (fault_stands({&input})) console.text(listing.contents());
+    throw;
+  }
+  console.text(listing.contents());
+  output->commit();
 }
 
 }  // namespace scoretext::smf

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "frontend/files.h"
 #include "frontend/tool_error.h"
 #include "smf/arguments.h"
-#include "smf/file_image.h"
 #include "smf/header.h"
+#include "smf/input_stream.h"
+#include "smf/pending_output.h"
 #include "smf/track_table.h"
 
 namespace scoretext::smf {
@@ -35,17 +35,32 @@ void run_belvar(const std::vector<std::string>& args, Console& console) {
     if (!wanted) throw ToolError::usage(kBadTrack);
   }
 
-  const FileImage image = load_file(args[0]);
-  const int track_count = check_header(image.bytes(), FormatRule::Format1Only);
-  console.track_count(track_count);
-  const auto tracks = list_tracks(image.bytes(), track_count, console);
-  if (!extract) return;
-
-  const auto index = static_cast<std::size_t>(*wanted);
-  if (index >= tracks.size()) throw ToolError::bare(Msg::SmfBadTrack);
-  const auto header = single_track_header(image.bytes());
-  const auto track = image.bytes().subspan(tracks[index].offset, tracks[index].chunk_size());
-  write_file_atomically(args[2], {as_chars(header), as_chars(track)});
+  InputStream input(args[0]);
+  // Printed once the input has been read to its end, or unless its reading
+  // failed.
+  Console listing;
+  std::optional<PendingOutput> output;
+  try {
+    const int track_count = check_header(input.window(0, kHeaderBytes), FormatRule::Format1Only);
+    listing.track_count(track_count);
+    TrackCopy copy;
+    std::array<std::uint8_t, kHeaderBytes> header{};
+    if (extract) {
+      header = single_track_header(input.window(0, kHeaderBytes));
+      output.emplace(args[2]);
+      copy = {static_cast<std::size_t>(*wanted), &*output, header};
+    }
+    list_tracks(input, track_count, listing, copy);
+    if (extract && static_cast<std::size_t>(*wanted) >= static_cast<std::size_t>(track_count)) {
+      throw ToolError::bare(Msg::SmfBadTrack);
+    }
+    input.finish();
+  } catch (const ToolError&) {
+    if (fault_stands({&input})) console.text(listing.contents());
+    throw;
+  }
+  console.text(listing.contents());
+  if (output) output->commit();
 }
 
 }  // namespace scoretext::smf

@@ -32,8 +32,10 @@ bool accepted(Bytes image) {
   try {
     const int ardic_tracks = check_header(image, FormatRule::Format1Only);
     Console console;
-    list_tracks(image, ardic_tracks, console);
-    transpose_tracks(image, ardic_tracks, 3, console);
+    InputStream listed(testing::image_of(image));
+    list_tracks(listed, ardic_tracks, console);
+    InputStream transposed(testing::image_of(image));
+    transpose_tracks(transposed, ardic_tracks, 3, console);
     return true;
   } catch (const ToolError&) {
     return false;

@@ -1,9 +1,9 @@
 #include "smf/event_walk.h"
 
-#include <array>
-#include <cstddef>
+#include <algorithm>
 
 #include "frontend/tool_error.h"
+#include "smf/plain_run.h"
 
 namespace scoretext::smf {
 
@@ -39,20 +39,22 @@ constexpr std::array<StatusKind, 256> kStatusKinds = [] {
 
 class EventCursor {
  public:
-  explicit EventCursor(std::span<std::uint8_t> data) : data_(data) {}
+  EventCursor(std::span<std::uint8_t> window, std::size_t track_left)
+      : data_(window), track_end_(window.size() == track_left), track_left_(track_left) {}
 
-  bool at_end() const { return position_ == data_.size(); }
+  std::size_t position() const { return position_; }
+  void move_to(std::size_t position) { position_ = position; }
 
   // Most events are a one-byte delta time and a channel event.  When four
   // bytes are at hand, such an event is taken without a check per byte;
   // false leaves everything else to the general walk.
-  bool take_short_channel_event(const KeyMap& keys) {
+  bool take_short_channel_event(const KeyShift& shift) {
     if (data_.size() - position_ < 4) return false;
     std::uint8_t* event = data_.data() + position_;
     if (event[0] & 0x80) return false;
     switch (kStatusKinds[event[1]]) {
       case StatusKind::KeyFirst:
-        event[2] = keys[event[2]];
+        event[2] = shift.keys[event[2]];
         [[fallthrough]];
       case StatusKind::TwoData:
         position_ += 4;
@@ -66,66 +68,101 @@ class EventCursor {
     return false;
   }
 
-  void take_event(const KeyMap& keys) {
-    take_quantity();  // delta time
-    const std::uint8_t status = take();
+  // Any event.  False, with the event untouched and the cursor at its start,
+  // when the window ends inside it and the track does not.
+  bool take_event(const KeyShift& shift) {
+    const std::size_t start = position_;
+    std::uint64_t value = 0;
+    if (!take_quantity(value)) return cut_at(start);  // delta time
+    if (!have(1)) return cut_at(start);
+    const std::uint8_t status = data_[position_++];
     switch (kStatusKinds[status]) {
       case StatusKind::KeyFirst:
-        require(2);
-        data_[position_] = keys[data_[position_]];
+        if (!have(2)) return cut_at(start);
+        data_[position_] = shift.keys[data_[position_]];
         position_ += 2;
-        return;
+        return true;
       case StatusKind::TwoData:
-        skip(2);
-        return;
+        if (!have(2)) return cut_at(start);
+        position_ += 2;
+        return true;
       case StatusKind::OneData:
-        skip(1);
-        return;
+        if (!have(1)) return cut_at(start);
+        position_ += 1;
+        return true;
       case StatusKind::Other:
         break;
     }
     if (status != kMetaEvent) unsupported();  // system exclusive, system messages, running status
-    take();                                   // meta event type
-    skip(take_quantity());
+    if (!have(1)) return cut_at(start);
+    ++position_;  // meta event type
+    if (!take_quantity(value)) return cut_at(start);
+    // The data is skipped unread, within the track but not necessarily
+    // within the window.
+    if (value > track_left_ - position_) overrun();
+    position_ += static_cast<std::size_t>(value);
+    return true;
   }
 
  private:
-  std::uint8_t take() {
-    require(1);
-    return data_[position_++];
+  // count more bytes in the window.  Where the window ends the track, their
+  // absence is the track's fault.
+  bool have(std::size_t count) const {
+    if (count <= data_.size() - position_) return true;
+    if (track_end_) overrun();
+    return false;
   }
 
   // A variable-length quantity: bytes with the top bit set, then one without.
-  std::uint64_t take_quantity() {
-    std::uint64_t value = 0;
+  bool take_quantity(std::uint64_t& value) {
+    value = 0;
     std::uint8_t byte = 0;
     do {
-      byte = take();
+      if (!have(1)) return false;
+      byte = data_[position_++];
       if (value < kLengthCeiling) value = value << 7 | (byte & 0x7F);
     } while (byte & 0x80);
-    return value;
+    return true;
   }
 
-  void skip(std::uint64_t count) {
-    require(count);
-    position_ += static_cast<std::size_t>(count);
-  }
-
-  void require(std::uint64_t count) const {
-    if (count > data_.size() - position_) [[unlikely]] overrun();
+  bool cut_at(std::size_t start) {
+    position_ = start;
+    return false;
   }
 
   std::span<std::uint8_t> data_;
+  bool track_end_;
+  std::size_t track_left_;
   std::size_t position_ = 0;
 };
 
 }  // namespace
 
-void walk_track(std::span<std::uint8_t> data, const KeyMap& keys) {
-  EventCursor cursor(data);
-  while (!cursor.at_end()) {
-    if (!cursor.take_short_channel_event(keys)) cursor.take_event(keys);
+KeyShift key_shift(std::int32_t semitones) {
+  KeyShift shift;
+  for (std::size_t key = 0; key < shift.keys.size(); ++key) {
+    const std::int64_t moved = static_cast<std::int64_t>(key) + semitones;
+    shift.keys[key] = static_cast<std::uint8_t>(std::clamp<std::int64_t>(moved, 0, 127));
   }
+  shift.up = static_cast<std::uint8_t>(std::clamp<std::int64_t>(semitones, 0, 127));
+  shift.down = static_cast<std::uint8_t>(std::clamp<std::int64_t>(-std::int64_t{semitones}, 0, 127));
+  return shift;
+}
+
+std::size_t walk_events(std::span<std::uint8_t> window, std::size_t track_left,
+                        const KeyShift& shift) {
+  EventCursor cursor(window, track_left);
+  std::size_t next_run = 0;  // where a run of plain events is next looked for
+  while (cursor.position() < window.size()) {
+    if (cursor.position() >= next_run) {
+      const PlainRun run = walk_plain_run(window, cursor.position(), shift);
+      cursor.move_to(run.next_event);
+      next_run = run.retry_at;
+      continue;
+    }
+    if (!cursor.take_short_channel_event(shift) && !cursor.take_event(shift)) break;
+  }
+  return cursor.position();
 }
 
 }  // namespace scoretext::smf

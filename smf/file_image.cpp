@@ -22,8 +22,8 @@ ByteStorage grown(const ByteStorage& old, std::size_t used, std::size_t capacity
   return bigger;
 }
 
-// The size of a regular file, which can be read into storage made once; an
-// unknown size for pipes, devices and the like.
+}  // namespace
+
 bool known_size(int fd, std::size_t& size) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
@@ -31,10 +31,12 @@ bool known_size(int fd, std::size_t& size) {
   return true;
 }
 
-}  // namespace
-
 FileImage load_file(const std::string& path) {
   const InputFile file(path);
+  return load_file(file);
+}
+
+FileImage load_file(const InputFile& file) {
   std::size_t expected = 0;
   const bool sized = known_size(file.fd(), expected);
   if (sized && expected > kMaxFileBytes) throw ToolError::bare(Msg::SmfTooLarge);
@@ -49,7 +51,7 @@ FileImage load_file(const std::string& path) {
     }
     const long got = read_some(file.fd(), reinterpret_cast<char*>(bytes.data()) + size,
                                bytes.capacity() - size);
-    if (got < 0) throw ToolError::open_error(path);
+    if (got < 0) throw ToolError::open_error(file.name());
     if (got == 0) break;
     size += static_cast<std::size_t>(got);
     if (size > kMaxFileBytes) throw ToolError::bare(Msg::SmfTooLarge);

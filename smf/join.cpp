@@ -6,17 +6,16 @@
 
 namespace scoretext::smf {
 
-void join_headers(FileImage& first, const FileImage& second) {
-  const long tracks = long{check_header(first.bytes(), FormatRule::Any)} +
-                      check_header(second.bytes(), FormatRule::Any);
-  if (division(first.bytes()) != division(second.bytes())) {
-    throw ToolError::bare(Msg::SmfDivisionDiffers);
-  }
+void join_headers(std::span<std::uint8_t> first, std::size_t first_size,
+                  std::span<const std::uint8_t> second, std::size_t second_size) {
+  const long tracks = long{check_header(first, FormatRule::Any)} +
+                      check_header(second, FormatRule::Any);
+  if (division(first) != division(second)) throw ToolError::bare(Msg::SmfDivisionDiffers);
   if (tracks > kMaxTrackCount) throw ToolError::bare(Msg::SmfTooManyTracks);
-  if (first.size() + (second.size() - kHeaderBytes) > kMaxFileBytes) {
+  if (first_size + (second_size - kHeaderBytes) > kMaxFileBytes) {
     throw ToolError::bare(Msg::SmfTooLarge);
   }
-  set_format_and_tracks(first.bytes(), 1, static_cast<std::uint16_t>(tracks));
+  set_format_and_tracks(first, 1, static_cast<std::uint16_t>(tracks));
 }
 
 }  // namespace scoretext::smf

@@ -1,10 +1,12 @@
 #include "smf/ostrin.h"
 
-#include "frontend/files.h"
+#include <optional>
+
 #include "frontend/tool_error.h"
-#include "smf/file_image.h"
 #include "smf/header.h"
+#include "smf/input_stream.h"
 #include "smf/join.h"
+#include "smf/pending_output.h"
 #include "smf/size_limits.h"
 
 namespace scoretext::smf {
@@ -17,12 +19,24 @@ constexpr const char* kUsage = "ostrin in_file1 in_file2 out_file\n";
 
 void run_ostrin(const std::vector<std::string>& args, Console&) {
   if (args.size() != 3) throw ToolError::usage(kUsage);
-  FileImage first = load_file(args[0]);
-  check_header(first.bytes(), FormatRule::Any);
-  const FileImage second = load_file(args[1]);
-  join_headers(first, second);
-  write_file_atomically(args[2], {as_chars(first.bytes()),
-                                  as_chars(second.bytes().subspan(kHeaderBytes))});
+  InputStream first(args[0]);
+  std::optional<InputStream> second;
+  std::optional<PendingOutput> output;
+  try {
+    check_header(first.window(0, kHeaderBytes), FormatRule::Any);
+    second.emplace(args[1]);
+    join_headers(first.window(0, kHeaderBytes), first.size(), second->window(0, kHeaderBytes),
+                 second->size());
+    output.emplace(args[2]);
+    first.hand_on(*output, 0, first.size());
+    first.finish();
+    second->hand_on(*output, kHeaderBytes, second->size());
+    second->finish();
+  } catch (const ToolError&) {
+    fault_stands({&first, second ? &*second : nullptr});
+    throw;
+  }
+  output->commit();
 }
 
 }  // namespace scoretext::smf

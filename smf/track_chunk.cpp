@@ -14,13 +14,18 @@ constexpr std::array<std::uint8_t, 4> kTrackType = {0x4D, 0x54, 0x72, 0x6B};  //
 
 }  // namespace
 
-TrackChunk read_track_chunk(std::span<const std::uint8_t> image, std::size_t position) {
-  if (position > image.size() || image.size() - position < kChunkHeaderBytes ||
-      !std::equal(kTrackType.begin(), kTrackType.end(), image.begin() + position)) {
+TrackChunk read_track_chunk(InputStream& input, std::size_t position) {
+  const std::size_t file_size = input.size();
+  if (position > file_size || file_size - position < kChunkHeaderBytes) {
     throw ToolError::bare(Msg::SmfTrackHeader);
   }
-  const TrackChunk chunk{position, read_be32(image, position + kTrackType.size())};
-  if (chunk.length > image.size() - chunk.data_offset()) throw ToolError::bare(Msg::SmfTrackHeader);
+  const std::span<const std::uint8_t> header = input.window(position, kChunkHeaderBytes);
+  if (header.size() < kChunkHeaderBytes ||
+      !std::equal(kTrackType.begin(), kTrackType.end(), header.begin())) {
+    throw ToolError::bare(Msg::SmfTrackHeader);
+  }
+  const TrackChunk chunk{position, read_be32(header, kTrackType.size())};
+  if (chunk.length > file_size - chunk.data_offset()) throw ToolError::bare(Msg::SmfTrackHeader);
   return chunk;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "smf/input_stream.h"
 #include "smf/size_limits.h"
 
 namespace scoretext::smf {
@@ -18,10 +19,10 @@ struct TrackChunk {
   std::size_t end() const { return offset + chunk_size(); }
 };
 
-// Reads the track chunk header at position.  A chunk of any other type is
-// not skipped; it, a header cut off by the end of the file, and a length that
-// runs past the end of the file all throw "トラックヘッダエラー".  The data of
-// the returned chunk lies wholly inside image.
-TrackChunk read_track_chunk(std::span<const std::uint8_t> image, std::size_t position);
+// Reads the track chunk header at position of input.  A chunk of any other
+// type is not skipped; it, a header cut off by the end of the file, and a
+// length that runs past the end of the file all throw "トラックヘッダエラー".
+// The data of the returned chunk lies wholly inside the file.
+TrackChunk read_track_chunk(InputStream& input, std::size_t position);
 
 }  // namespace scoretext::smf

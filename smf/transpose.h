@@ -2,20 +2,17 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 #include "smf/console.h"
-#include "smf/event_walk.h"
+#include "smf/input_stream.h"
 
 namespace scoretext::smf {
 
-// Every key byte (read as 0..255) moved by semitones and held within 0..127.
-KeyMap shifted_keys(std::int32_t semitones);
-
-// Walks the track_count tracks after the header of image and moves every
-// note key in place, printing "track <i> : <length>" after each track.  On a
-// fault the image may be partly changed; nothing has been written yet.
-void transpose_tracks(std::span<std::uint8_t> image, int track_count, std::int32_t semitones,
+// Walks the track_count tracks after the header of input and moves every
+// note key in place before the bytes are handed on, printing
+// "track <i> : <length>" after each track.  On a fault part of the output
+// may have been handed on; it has not been committed.
+void transpose_tracks(InputStream& input, int track_count, std::int32_t semitones,
                       Console& console);
 
 }  // namespace scoretext::smf
