@@ -41,7 +41,7 @@ class Output {
  private:
   static constexpr std::size_t kCapacity = 1 << 16;
   // Hands a text longer than the buffer straight on.
-  void write_through(std::string_view text);
+  [[gnu::noinline]] void write_through(std::string_view text);
 
   int fd_ = -1;
   std::string* target_ = nullptr;
