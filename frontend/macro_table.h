@@ -17,6 +17,9 @@ class MacroTable {
   // Otherwise every use in `statement` is replaced; `statement` then views
   // the rebuilt text, which lives until the next call.
   bool step(std::string_view& statement);
+  // The same for a statement known to hold a "=" or not (a statement without
+  // one is no definition and uses no macro).
+  bool step(std::string_view& statement, bool has_equals) { return has_equals && step(statement); }
 
   std::size_t size() const { return count_; }
 

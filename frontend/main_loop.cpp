@@ -13,7 +13,7 @@ void run_main_loop(StatementReader& reader, MacroTable& macros, Run& run) {
   std::string_view statement;
   while (reader.next(statement)) {
     reader.set_context(statement);
-    if (macros.step(statement)) continue;
+    if (macros.step(statement, reader.has_equals())) continue;
     run.tokens.tokenize(statement, run.config);
     if (run.tokens.empty()) throw ToolError(Msg::Malformed);
     // A recogniser that declines leaves the position on the first token.

@@ -153,7 +153,10 @@ TEST(StatementReader, SplitsRandomLinesAsThePlainRuleDoes) {
     StatementReader reader(text);
     std::vector<std::pair<int, std::string>> got;
     std::string_view s;
-    while (reader.next(s)) got.emplace_back(reader.line_number(), std::string(s));
+    while (reader.next(s)) {
+      got.emplace_back(reader.line_number(), std::string(s));
+      ASSERT_EQ(reader.has_equals(), s.find('=') != std::string_view::npos) << s;
+    }
     ASSERT_EQ(got, statements_by_rule(text)) << text;
   }
 }

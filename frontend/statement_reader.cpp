@@ -20,8 +20,9 @@ bool StatementReader::next(std::string_view& statement) {
     // The statement runs to the first ";" or to the first "//", which cuts
     // the rest of the line.  A lone "/" is part of the statement.
     std::size_t at = 0;
+    has_equals_ = false;
     for (;;) {
-      at += find_semicolon_or_slash(rest_.data() + at, rest_.size() - at);
+      at += find_statement_mark(rest_.data() + at, rest_.size() - at);
       if (at == rest_.size()) {
         statement = rest_;
         rest_ = {};
@@ -34,7 +35,11 @@ bool StatementReader::next(std::string_view& statement) {
         // nothing further: the loop above skips what remains.
         return true;
       }
-      if (at + 1 < rest_.size() && rest_[at + 1] == '/') break;
+      if (rest_[at] == '=') {
+        has_equals_ = true;
+      } else if (at + 1 < rest_.size() && rest_[at + 1] == '/') {
+        break;
+      }
       ++at;
     }
     // A comment: what stands before it is the statement, if anything does.

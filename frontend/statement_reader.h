@@ -26,6 +26,10 @@ class StatementReader {
   // "行の長さの制限を超えました" for an over-long line.
   bool next(std::string_view& statement);
 
+  // Whether the statement last returned holds a "=", as every macro
+  // definition and use does.
+  bool has_equals() const { return has_equals_; }
+
   std::int32_t line_number() const { return line_number_; }
   // The text an error report shows: the current line, or the statement.
   // It views the current line, which lives until the next line is read.
@@ -43,6 +47,7 @@ class StatementReader {
   std::string_view rest_;
   std::int32_t line_number_ = 0;
   std::string_view context_;
+  bool has_equals_ = false;
 };
 
 }  // namespace scoretext
