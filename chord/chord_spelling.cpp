@@ -1,6 +1,7 @@
 #include "chord/chord_spelling.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 #include "frontend/small_copy.h"
@@ -60,13 +61,15 @@ void append_chord_notes(const ChordNotes& notes, std::string_view velocity, Note
   for (int v : notes.slots)
     if (v != ChordNotes::kEmpty) size += pitch_name(v).size() + velocity.size() + 2;
   const std::size_t start = group.size();
+  // Room for the eight-byte copy of the last name.
+  group.resize(start + size + 8);
   group.resize(start + size);
   char* p = group.data() + start;
   for (int v : notes.slots) {
     if (v == ChordNotes::kEmpty) continue;
-    const std::string_view name = pitch_name(v);
-    copy_small(p, name.data(), name.size());
-    p += name.size();
+    const PaddedWord name = padded_pitch_name(v);
+    std::memcpy(p, name.text, 8);
+    p += name.size;
     *p++ = ' ';
     copy_small(p, velocity.data(), velocity.size());
     p += velocity.size();

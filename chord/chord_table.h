@@ -68,5 +68,6 @@ std::span<const std::string_view> slash_bass_names();
 inline constexpr int kLowestChordNote = 48;  // C2
 inline constexpr int kPitchCount = 36;
 constexpr std::string_view pitch_name(int index) { return score_pitch_name(kLowestChordNote + index); }
+constexpr PaddedWord padded_pitch_name(int index) { return score_pitch_name_padded(kLowestChordNote + index); }
 
 }  // namespace scoretext::chord

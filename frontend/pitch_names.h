@@ -33,10 +33,10 @@ constexpr PitchSpelling pitch_spelling(int note) {
 
 namespace detail {
 
-// "*C-2#" is the longest score name; it is kept after a blank, in eight
-// bytes, so that " *C3" can be copied as one block into a note group.
+// "*C-2#" is the longest score name; it is kept after a blank, with room to
+// spare, so that " *C3" or "*C3" can be copied as one eight-byte block.
 struct ScoreName {
-  char text[8];
+  char text[16];
   unsigned char size;  // of the name, without the blank
 };
 
@@ -70,10 +70,14 @@ constexpr std::string_view score_pitch_name(int note) {
 }
 
 // A blank and the note's score name, " *C3", as a padded word for a note
-// group.
+// group; and the name alone, "*C3".
 constexpr PaddedWord score_pitch_word(int note) {
   const detail::ScoreName& n = detail::kScoreNames[static_cast<std::size_t>(note)];
   return {n.text, n.size + 1u};
+}
+constexpr PaddedWord score_pitch_name_padded(int note) {
+  const detail::ScoreName& n = detail::kScoreNames[static_cast<std::size_t>(note)];
+  return {n.text + 1, n.size};
 }
 
 }  // namespace scoretext
