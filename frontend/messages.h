@@ -1,6 +1,7 @@
 // Every message the suite writes, in one table.  The texts are kept in UTF-8
-// here and converted to CP932 bytes when they are written.  Each entry is a
-// name and its text side by side, so a message without a text cannot be
+// here; their CP932 bytes, the ones written, are made when the suite is
+// built (or, without a converter there, when they are written).  Each entry
+// is a name and its text side by side, so a message without a text cannot be
 // built.
 #pragma once
 
