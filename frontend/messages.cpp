@@ -1,8 +1,9 @@
 #include "frontend/messages.h"
 
 #include <array>
-#include <iconv.h>
 #include <iterator>
+
+#include "frontend/cp932.h"
 
 namespace scoretext {
 namespace {
@@ -43,25 +44,10 @@ std::string to_cp932(std::string_view utf8) {
   bool ascii = true;
   for (const char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
   if (ascii) return std::string(utf8);
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
+  std::string out;
+  if (!convert_to_cp932(utf8, out)) {
     return "(no CP932 converter on this system; message in UTF-8) " + std::string(utf8);
   }
-  std::string out;
-  out.resize(utf8.size() * 2 + 4);
-  char* in = const_cast<char*>(utf8.data());
-  size_t in_left = utf8.size();
-  char* dst = out.data();
-  size_t dst_left = out.size();
-  while (in_left > 0) {
-    if (iconv(cd, &in, &in_left, &dst, &dst_left) != static_cast<size_t>(-1)) break;
-    // A byte that cannot be converted is copied as it stands.
-    *dst++ = *in++;
-    --in_left;
-    --dst_left;
-  }
-  out.resize(out.size() - dst_left);
-  iconv_close(cd);
   return out;
 }
 
