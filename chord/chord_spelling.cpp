@@ -62,7 +62,7 @@ void append_chord_notes(const ChordNotes& notes, std::string_view velocity, Note
     if (v != ChordNotes::kEmpty) size += pitch_name(v).size() + velocity.size() + 2;
   const std::size_t start = group.size();
   // Room for the eight-byte copy of the last name.
-  group.resize(start + size + 8);
+  group.reserve(start + size + 8);
   group.resize(start + size);
   char* p = group.data() + start;
   for (int v : notes.slots) {

@@ -23,7 +23,7 @@ void check_velocity(std::string_view token) {
 bool take_velocity(Tokens& tokens, NoteText& group) {
   const std::string_view velocity = tokens.current();
   if (velocity.empty() || velocity[0] != 'V') return false;
-  if (!plain_velocity_in_range(velocity)) check_velocity(velocity);
+  check_velocity(velocity);
   group.append_word(velocity);
   tokens.advance();
   return true;

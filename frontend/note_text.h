@@ -70,9 +70,13 @@ class NoteText {
     push_back(c);
     return *this;
   }
+  // Room for a text of `n` bytes.
+  void reserve(std::size_t n) {
+    if (n > capacity_) grow(n - size_);
+  }
   // Makes the text `n` bytes long; new bytes are left for the caller to fill.
   void resize(std::size_t n) {
-    if (n > capacity_) grow(n - size_);
+    reserve(n);
     size_ = n;
   }
   void swap(NoteText& other) noexcept {

@@ -55,7 +55,6 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
   // stops every scan.
   const std::size_t room = (n / kBlock + 1) * kBlock;
   if (upper_text_.size() < room) upper_text_.resize(room);
-  text_ = upper_text_.data();
   // A token ends at most at every byte and at the end.
   if (bounds_.size() < n + 2) bounds_.resize(n + 2);
   if (keep_raw_) raw_text_.assign(in, n);

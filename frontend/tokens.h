@@ -41,7 +41,7 @@ class Tokens {
   std::string_view at(std::size_t i) const {
     if (i >= count_) return {};
     const std::uint32_t begin = bounds_[2 * i];
-    return {text_ + begin, bounds_[2 * i + 1] - begin};
+    return {upper_text_.data() + begin, bounds_[2 * i + 1] - begin};
   }
   std::string_view raw_at(std::size_t i) const;
 
@@ -64,7 +64,6 @@ class Tokens {
   // Where each token begins and ends in the upper-cased text: two entries a
   // token, count_ tokens.
   std::vector<std::uint32_t> bounds_;
-  const char* text_ = nullptr;  // upper_text_'s characters
   std::size_t count_ = 0;
   bool keep_raw_ = false;
   std::size_t pos_ = 0;

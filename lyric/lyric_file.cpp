@@ -51,7 +51,7 @@ std::size_t word_end(std::string_view line, std::size_t i) {
     if (c == ']') return i;
   }
   if (inside) throw ToolError(Msg::LyricNoClosingBracket);
-  return i < n ? i : n;
+  return i;
 }
 
 }  // namespace

@@ -27,25 +27,18 @@ void run_ardic(const std::vector<std::string>& args, Console& console) {
   if (!semitones) throw ToolError::usage(kBadShift);
 
   InputStream input(args[0]);
-  // Printed once the input has been read to its end, or unless its reading
-  // failed.
-  Console listing;
   // The output is written as the input is walked, into a file beside the
   // out-file; it replaces the out-file only when everything has succeeded,
   // so the output may be the input file itself.
   std::optional<PendingOutput> output;
-  try {
+  walk_with_listing(input, console, [&](Console& listing) {
     const int track_count = check_header(input.window(0, kHeaderBytes), FormatRule::Format1Only);
     listing.track_count(track_count);
     output.emplace(args[2]);
     input.hand_on(*output, 0, input.size());
     transpose_tracks(input, track_count, *semitones, listing);
     input.finish();
-  } catch (const ToolError&) {
-    if (fault_stands({&input})) console.text(listing.contents());
-    throw;
-  }
-  console.text(listing.contents());
+  });
   output->commit();
 }
 

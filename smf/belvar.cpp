@@ -36,11 +36,8 @@ void run_belvar(const std::vector<std::string>& args, Console& console) {
   }
 
   InputStream input(args[0]);
-  // Printed once the input has been read to its end, or unless its reading
-  // failed.
-  Console listing;
   std::optional<PendingOutput> output;
-  try {
+  walk_with_listing(input, console, [&](Console& listing) {
     const int track_count = check_header(input.window(0, kHeaderBytes), FormatRule::Format1Only);
     listing.track_count(track_count);
     TrackCopy copy;
@@ -55,11 +52,7 @@ void run_belvar(const std::vector<std::string>& args, Console& console) {
       throw ToolError::bare(Msg::SmfBadTrack);
     }
     input.finish();
-  } catch (const ToolError&) {
-    if (fault_stands({&input})) console.text(listing.contents());
-    throw;
-  }
-  console.text(listing.contents());
+  });
   if (output) output->commit();
 }
 

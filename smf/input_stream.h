@@ -13,7 +13,9 @@
 #include <string>
 
 #include "frontend/files.h"
+#include "frontend/tool_error.h"
 #include "smf/byte_storage.h"
+#include "smf/console.h"
 #include "smf/file_image.h"
 #include "smf/pending_output.h"
 
@@ -88,5 +90,20 @@ class InputStream {
 // anything is looked at.  Throws the open error of the first input that
 // fails now; false when one has failed already, the fault being its failure.
 bool fault_stands(std::initializer_list<InputStream*> inputs);
+
+// Runs `walk(listing)` over one input.  The track listing it collects is
+// printed when the walk succeeds, and when it fails with a fault that
+// stands; a read failure found instead replaces the listing too.
+template <typename Walk>
+void walk_with_listing(InputStream& input, Console& console, Walk&& walk) {
+  Console listing;
+  try {
+    walk(listing);
+  } catch (const ToolError&) {
+    if (fault_stands({&input})) console.text(listing.contents());
+    throw;
+  }
+  console.text(listing.contents());
+}
 
 }  // namespace scoretext::smf
