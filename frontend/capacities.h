@@ -12,8 +12,9 @@ inline constexpr std::size_t kLineRefused = 99999;
 // A statement rebuilt by macro expansion may hold at most kLineRefused - 1
 // characters.
 inline constexpr std::size_t kStatementRefused = 99999;
-// Token length: the reference tokenizer refuses 999 characters or more;
-// quendro's and morrik's refuse 1000 or more.
+// Token length: a token of 999 characters or more is refused, unless the
+// tool's configuration takes the longer limit (quendro, morrik, vastrel and
+// nolwen refuse one of 1000 or more).
 inline constexpr std::size_t kTokenRefusedShort = 999;
 inline constexpr std::size_t kTokenRefusedLong = 1000;
 // A statement holds at most 9999 tokens.
