@@ -24,6 +24,14 @@ grep -qx '4  \*C3 \*E3 \*G3 \*C4 V80' guitar.out.txt || fail "guitar arpeggio wr
 [ "$(head -c 12 song.mid | tail -c 4 | od -An -tx1 | tr -d ' \n')" = "00010002" ] || fail "song.mid is not format 1 with two tracks"
 cmp -s shaker.mid percussion.mid || fail "the extracted track is not the percussion file again"
 cmp -s song.mid song-low.mid && fail "ardic changed nothing"
+# The whole song in one file: format 1, the conductor and six parts; with
+# timidity, played into a WAV file.
+[ -s harbour-lights.mid ] || fail "harbour-lights.mid was not written"
+[ "$(head -c 12 harbour-lights.mid | tail -c 4 | od -An -tx1 | tr -d ' \n')" = "00010007" ] ||
+  fail "harbour-lights.mid is not format 1 with seven tracks"
+if command -v timidity >/dev/null 2>&1; then
+  [ "$(head -c 4 harbour-lights.wav)" = "RIFF" ] || fail "harbour-lights.wav is not a WAV file"
+fi
 # One sung note for every note of the vocal line, each with a lyric.
 notes=$(grep -c '<note>' song.vsqx)
 sung=$(grep -c '^[0-9][0-9.]* *)\{0,1\}  [A-G]' vocal.out.txt)
