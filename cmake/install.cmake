@@ -5,7 +5,7 @@
 include(GNUInstallDirs)
 
 set(SCORETEXT_PROGRAMS
-    talven2 talven morrik gessan quendro vastrel nolwen sirenta ardic ostrin belvar)
+    talven2 talven morrik gessan quendro vastrel nolwen sirenta ardic ostrin belvar scoremidi)
 
 foreach(program IN LISTS SCORETEXT_PROGRAMS)
   if(TARGET ${program})
