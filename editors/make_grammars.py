@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the TextMate grammars of the VS Code extension under editors/vscode/.
+"""Writes the TextMate grammars of the VS Code extension under editors/vscode/
+and the Vim syntax files under editors/vim/syntax/.
 
-    editors/make_grammars.py            rewrites editors/vscode/syntaxes/*.json
-    editors/make_grammars.py --check    exits 1 if a written grammar is stale
+    editors/make_grammars.py            rewrites them
+    editors/make_grammars.py --check    exits 1 if a written file is stale
 
 The grammars are built here from small pieces (token shapes, number ranges,
 the word lists of the notation) because the same pieces recur in every
@@ -764,10 +765,11 @@ def drumdef_grammar():
 
 def main():
     grammars = build()
+    outputs = {os.path.join(OUT, name + ".tmLanguage.json"): json.dumps(g, indent=1, ensure_ascii=False) + "\n"
+               for name, g in grammars.items()}
+    outputs.update(vim_files())
     stale = []
-    for name, g in grammars.items():
-        path = os.path.join(OUT, name + ".tmLanguage.json")
-        text = json.dumps(g, indent=1, ensure_ascii=False) + "\n"
+    for path, text in outputs.items():
         old = None
         if os.path.exists(path):
             with open(path, encoding="utf-8") as f:
@@ -775,13 +777,363 @@ def main():
         if old != text:
             stale.append(path)
             if "--check" not in sys.argv:
-                os.makedirs(OUT, exist_ok=True)
+                os.makedirs(os.path.dirname(path), exist_ok=True)
                 with open(path, "w", encoding="utf-8") as f:
                     f.write(text)
     if "--check" in sys.argv and stale:
         print("stale grammars (run editors/make_grammars.py):", *stale, sep="\n  ")
         return 1
     return 0
+
+
+
+
+# ---------------------------------------------------------------------------
+# Vim syntax files.  Vim has no begin/end rules keyed to the first token, so
+# each item carries its context as a look-behind: the start of the statement
+# (a line start or ";" and blanks) and the tokens that must stand before it.
+# When several items start at one column the one defined last wins, so every
+# catch-all error item comes before the valid forms that override it.
+
+def vim_rx(py):
+    """A piece of the regular expressions above, in Vim's very-magic form:
+    only (?: groups, classes, escapes and counted repeats occur in them."""
+    out = py.replace("\\#", "#").replace("\\-", "-")
+    for ch in "&=@<>%~":
+        out = out.replace(ch, "\\" + ch)
+    return out.replace("(?:", "%(")
+
+
+V_TC = r"%([^ ;/]|/%(/)@!)"
+V_TOK = V_TC + "+"
+V_NOTEQ = r"%(\=)@!"                 # a token that is no macro use
+V_END = r"%([ ;]|//|$)@="
+V_BEG = r"%(^|[ ;])@<="
+V_SST = r"%(^|;) *"
+
+
+def v_after(context):
+    return "%(" + context + ")@<="
+
+
+class VimSyntax:
+    def __init__(self, name):
+        self.name = name
+        self.lines = []
+
+    def match(self, group, pattern, ignore_case=False):
+        if "`" in pattern:
+            raise ValueError("backquote in a Vim pattern")
+        self.lines.append("syn match %s `\\v%s%s`" % (group, "\\c" if ignore_case else "", pattern))
+
+    def token(self, group, body, context=None, ignore_case=False):
+        """A whole token that is body, after context if given."""
+        pre = v_after(context) if context else V_BEG
+        self.match(group, pre + "%(" + body + ")" + V_END, ignore_case)
+
+    def text(self):
+        return "\n".join(self.lines) + "\n"
+
+
+VIM_LINKS = {
+    "Comment": "Comment", "Separator": "Delimiter", "Setting": "Statement", "Pattern": "Statement",
+    "Midi": "Statement", "Number": "Number", "Length": "Number", "Tie": "Operator",
+    "Tuplet": "Operator", "Artic": "Type", "Note": "Constant", "Velocity": "Special",
+    "Rest": "Constant", "Chord": "Identifier", "MacroDef": "PreProc", "MacroName": "Function",
+    "MacroUse": "PreProc", "MacroRef": "Macro", "Lyric": "String", "Quoted": "String",
+    "Phonetic": "SpecialChar", "Attribute": "Keyword", "Tab": "Number", "Instrument": "Identifier",
+    "Syllable": "String", "Word": "String", "LongVowel": "Operator", "Error": "Error",
+}
+
+
+def vim_front(v, tool):
+    """Settings, pattern statements, MIDI statements and macros."""
+    num = "scoretextNumber"
+    err = "scoretextError"
+    kw_rules = []
+    table = {
+        "SB": [TIME_SIG], "ST": [r"\+?0*[1-9][0-9]*"], "SK": [KEY, "[01]"], "SC4": [],
+        "SC": [signed(-30, 30)], "SCN": [signed(-30, 30)], "SV": [], "SN": ["1?[0-9]|20"],
+        "SS": [signed(0, 8)], "SSN": [LETTER], "SRN": [LETTER], "SS#": [LETTER], "SSB": [LETTER],
+        "SSC": [LETTER],
+    }
+    if tool in ("talven", "quendro", "nolwen", "vocal"):
+        for k in ("SS#", "SSB", "SSC"):
+            del table[k]
+    if tool == "vocal":
+        table["SL1"] = []
+        table["SL2"] = []
+    if tool == "vastrel":
+        table = {k: table[k] for k in ("SB", "ST")}
+    for k, ops in table.items():
+        kw_rules.append(("scoretextSetting", k, ops))
+    if tool != "vastrel":
+        kw_rules += [("scoretextPattern", "PS", [signed(0, 999)]), ("scoretextPattern", "PE", []),
+                     ("scoretextPattern", "PR", [signed(1, 999)])]
+    if tool not in ("vastrel", "vocal", "nolwen"):
+        v127, v14 = signed(0, 127), signed(0, 16383)
+        note = r"[A-Ga-g](-1|[0-7])(##?|[Bb][Bb]?|[Nn])?"
+        midi = [("PB", [signed(-8192, 8191)]), ("PCH", [v127]), ("CP", [v127]), ("RPN1", [v127, v127]),
+                ("RPN2", [v14]), ("NRPN1", [v127, v127]), ("NRPN2", [v14]), ("NOFF", [note]),
+                ("PP", [note, v127]), ("DE1", [v127, v127]), ("DE2", [v14]),
+                ("NON", [note, VELOCITY])]
+        midi.append((words(FOURTEEN_BIT), [v14]))
+        midi.append((words(SEVEN_BIT), [v127]))
+        midi.append((words(SWITCHES), ["ON|OFF"]))
+        if tool != "talven" and tool != "quendro":
+            midi.append(("CC#(?:" + _digits_range(0, 119) + ")|MM#(?:" + _digits_range(120, 127) + ")", [v127]))
+        # Any other "!" statement is refused.
+        v.match(err, v_after(V_SST) + "!" + V_TC + "*", True)
+        for k, ops in midi:
+            kw_rules.append(("scoretextMidi", "!(?:" + k + ")", ops))
+    else:
+        v.match(err, v_after(V_SST) + "!" + V_TC + "*", True)
+    for group, k, ops in kw_rules:
+        kw = vim_rx(k if k.startswith("!") else re.escape(k))
+        ctx = V_SST + "%(" + kw + ")" + V_END
+        v.match(group, v_after(V_SST) + "%(" + kw + ")" + V_END, True)
+        if not ops:
+            v.match(err, v_after(ctx + "%( +" + V_TOK + ")* +") + V_TOK, True)
+            continue
+        # The keyword without all its operands.
+        v.match(err, v_after(V_SST) + "%(" + kw + ")" + "%( +" + V_TOK + "){0,%d} *" % (len(ops) - 1)
+                + "%(;|//|$)@=", True)
+        pre = ctx
+        for op in ops:
+            v.match(err, v_after(pre + " +") + V_NOTEQ + V_TOK, True)
+            v.match(num, v_after(pre + " +") + "%(" + vim_rx(op) + ")" + V_END, True)
+            pre += " +" + V_TOK
+        v.match(err, v_after(pre + "%( +" + V_TOK + ")* +") + V_NOTEQ + V_TOK, True)
+    # Key in SK and the length of notes in NON are numbers and notes of their own.
+
+
+def vim_common_tail(v):
+    """Items that win over everything else where they start: macros, the
+    statement separator and comments."""
+    v.match("scoretextError", V_BEG + r"\=" + V_TC + "*")
+    v.match("scoretextMacroUse", V_BEG + r"\=[mM]:" + "%(" + V_TC + "{0,9}" + V_END + ")@=")
+    v.match("scoretextMacroRef", v_after(r"\=[mM]:") + V_TC + "{1,9}" + V_END)
+    v.match("scoretextError", v_after(V_SST) + r"\=[dD]" + V_TC + "*")
+    v.match("scoretextMacroDef", v_after(V_SST) + r"\=[dD]:" + "%(%(%(\=)@!" + V_TC + "){0,9} )@=")
+    v.match("scoretextMacroName", v_after(V_SST + r"\=[dD]:") + "%(%(\=)@!" + V_TC + "){1,9}%( )@=")
+    v.match("scoretextSeparator", ";")
+    v.match("scoretextComment", "//.*$")
+
+
+def vim_length_group(v, length, artic, tie=True, bracket=True):
+    """The length token at the start of a note statement; returns the
+    look-behind text of a whole length group and a function that writes the
+    items of its tie, bracket and articulation tokens, which must come after
+    every item that would claim those tokens elsewhere."""
+    lv = vim_rx(length)
+    v.match("scoretextError", v_after(V_SST) + "[0-9]" + V_TC + "*")
+    v.match("scoretextLength", v_after(V_SST) + "%(" + lv + ")" + V_END)
+    group = V_SST + "%(" + lv + ")"
+    items = []
+    if tie:
+        items.append(("scoretextTie", r"\)", group + " +", False))
+        group += r"%( +\))?"
+    if bracket:
+        items.append(("scoretextTuplet", vim_rx(BRACKET), group + " +", False))
+        group += "%( +" + vim_rx(BRACKET) + ")?"
+    if artic:
+        av = vim_rx(artic.replace("(?i:", "(?:"))
+        items.append(("scoretextArtic", av, group + " +", True))
+        if tie:
+            items.append(("scoretextError", av, V_SST + "%(" + lv + r") +\)%( +" + vim_rx(BRACKET) + ")? +", True))
+        group += "%( +" + av + ")?"
+
+    def write_items():
+        for g, body, context, ic in items:
+            v.token(g, body, context, ignore_case=ic)
+    return group, write_items
+
+
+def vim_rest(v, group):
+    v.token("scoretextRest", "[Xx]", group + " +")
+    v.match("scoretextError", v_after(group + " +[Xx]%( +" + V_TOK + ")* +") + V_TOK)
+
+
+def vim_velocity(v, unsigned_only=False):
+    if unsigned_only:
+        v.token("scoretextError", "[Vv][0-9]" + V_TC + "*")
+        v.token("scoretextVelocity", "[Vv]" + vim_rx(unsigned(0, 127)))
+    else:
+        v.token("scoretextError", "[Vv][+-]?[0-9]+")
+        v.token("scoretextVelocity", vim_rx(VELOCITY))
+
+
+def vim_quotes(v, group):
+    v.match("scoretextError", r'"%([^";/]|/%(/)@!)*%(;|//|$)@=')
+    v.match(group, r'"%([^";/]|/%(/)@!)*"', )
+    v.lines.append("syn match scoretextPhonetic `\\v\\[[^\\]\"]*\\]` contained containedin=scoretextLyric")
+
+
+def vim_note_tokens(v, star, plain):
+    note = r"([A-Ga-g])(-1|[0-7])(##?|[Bb][Bb]?|[Nn])?"
+    if star:
+        v.token("scoretextError", r"\*" + V_TC + "*")
+        v.token("scoretextNote", r"\*" + note)
+    if plain:
+        v.token("scoretextError", "[A-Ga-g]%(-%(1%(##?|[Bb][Bb]?|[Nn])?" + V_END + ")@![0-9]*|[89][0-9]*|[0-7][0-9]+)")
+        v.token("scoretextNote", note)
+
+
+def vim_file(dialect):
+    v = VimSyntax(dialect)
+    err = "scoretextError"
+    if dialect == "lyrics":
+        return vim_lyrics()
+    if dialect == "drumdef":
+        return vim_drumdef()
+    # Any other first token: no statement begins so.
+    v.match(err, v_after(V_SST) + V_NOTEQ + V_TOK)
+    if dialect == "beat":
+        v.match("scoretextInstrument", v_after(V_SST) + V_NOTEQ + "%([Vv][0-9])@!" + V_TC + "{1,10}" + V_END)
+        steps = V_SST + V_TOK + "%( +" + V_TOK + ")* +"
+        v.match(err, v_after(steps) + V_NOTEQ + V_TOK)
+        v.token("scoretextLength", vim_rx(STEP_LENGTHS), steps)
+        v.token("scoretextTuplet", r"\]%([2-9]|[12][0-9]|3[0-2])", steps)
+        v.token("scoretextRest", "[Xx]", steps)
+        v.token(err, "[Vv]" + V_TC + "*", steps)
+        v.token("scoretextVelocity", "[Vv]" + vim_rx(unsigned(0, 127)), steps)
+        # Macro bodies hold steps too.
+        body = V_SST + r"\=[dD]:" + V_TC + "*" + "%( +" + V_TOK + ")* +"
+        v.token("scoretextLength", vim_rx(STEP_LENGTHS), body)
+        v.token("scoretextRest", "[Xx]", body)
+        v.token("scoretextVelocity", "[Vv]" + vim_rx(unsigned(0, 127)), body)
+        vim_front(v, "vastrel")
+        vim_common_tail(v)
+        return v.text()
+    tool = {"score": "morrik", "chords": "talven2", "chords_old": "talven", "guitar": "gessan",
+            "drums": "quendro", "vocal": "vocal"}[dialect]
+    if dialect == "drums":
+        group, group_items = vim_length_group(v, LENGTHS, DRUM_ARTIC, tie=False, bracket=False)
+    elif dialect == "vocal":
+        group, group_items = vim_length_group(v, LENGTHS, None)
+    else:
+        group, group_items = vim_length_group(v, LENGTHS, ARTIC)
+    rest_of = group + " +%(" + V_TOK + " +)*"
+    if dialect == "score":
+        v.match(err, v_after(rest_of) + V_NOTEQ + V_TOK)
+        vim_note_tokens(v, star=True, plain=True)
+        vim_velocity(v)
+        v.token("scoretextChord", "[1-3]?[A-G][b#]?" + V_TC + "*%([A-Ga-g](-1|[0-7])(##?|[Bb][Bb]?|[Nn])?)@<!", rest_of)
+        vim_note_tokens(v, star=True, plain=True)
+        vim_rest(v, group)
+        vim_quotes(v, "scoretextQuoted")
+    elif dialect in ("chords", "chords_old"):
+        chord = vim_rx(talven2_chord() if dialect == "chords" else talven_chord())
+        # The first token after the length group is a chord name unless it
+        # is a note, a velocity or the rest mark.
+        v.match(err, v_after(group + " +") + r"%([*Vv\=])@!" + V_TOK)
+        v.match("scoretextChord", v_after(group + " +") + "%(" + chord + ")" + V_END)
+        vim_velocity(v)
+        vim_note_tokens(v, star=True, plain=False)
+        v.match(err, v_after(group + " +%(" + chord + ") +[Vv]" + V_TC + "* +%(" + V_TOK + " +)*") + V_NOTEQ + V_TOK)
+        v.match(err, v_after(group + " +%(" + chord + ") +") + "%([Vv])@!" + V_NOTEQ + V_TOK)
+        vim_rest(v, group)
+        v.token("scoretextChord", chord, V_SST + r"\=[dD]:" + V_TC + "*%( +" + V_TOK + ")* +")
+    elif dialect == "guitar":
+        v.match(err, v_after(rest_of) + V_NOTEQ + V_TOK)
+        tab = r"[1-6]%(1[0-5]|[0-9])"
+        body = V_SST + r"\=[dD]:" + V_TC + "*%( +" + V_TOK + ")* +"
+        for context in (rest_of, body):
+            v.token(err, "[0-9]" + V_TC + "*", context)
+            v.token("scoretextTab", tab, context)
+        vim_velocity(v)
+        vim_rest(v, group)
+    elif dialect == "drums":
+        v.match("scoretextInstrument", v_after(rest_of) + V_NOTEQ + "%([Vv][0-9])@!" + V_TC + "{1,10}" + V_END)
+        v.token(err, r"\)|\][2-9]", rest_of)
+        vim_velocity(v, unsigned_only=True)
+        v.match("scoretextInstrument", v_after(V_SST + r"\=[dD]:" + V_TC + "*%( +" + V_TOK + ")* +")
+                + "%([Vv][0-9])@!" + V_TC + "{1,10}" + V_END)
+        vim_velocity(v, unsigned_only=True)
+        vim_rest(v, group)
+    elif dialect == "vocal":
+        v.match(err, v_after(rest_of) + V_NOTEQ + V_TOK)
+        v.token("scoretextArtic", vim_rx(VOCAL_DELAY.replace("(?i:", "(?:")), group + " +", ignore_case=True)
+        v.token("scoretextArtic", vim_rx(VOCAL_ARTIC), group + "%( +" + V_TOK + ")? +")
+        vim_note_tokens(v, star=False, plain=True)
+        vim_velocity(v)
+        vim_vocal_attributes(v)
+        vim_rest(v, group)
+        vim_quotes(v, "scoretextLyric")
+    group_items()
+    vim_front(v, tool)
+    vim_common_tail(v)
+    return v.text()
+
+
+def vim_vocal_attributes(v):
+    single = [("VEL", 0, 127), ("OPE", 0, 127), ("DA", 0, 100), ("PB", 0, 100), ("PL", 0, 100),
+              ("DD", 0, 100), ("PF", 0, 1), ("PR", 0, 1)]
+    lists = [("DYN", 0, 127), ("BRE", 0, 127), ("BRI", 0, 127), ("CLE", 0, 127), ("GEN", 0, 127),
+             ("POR", 0, 127), ("PIT", -8192, 8191), ("PBS", 0, 24)]
+    for name, lo, hi in single:
+        key = V_BEG + name + ":"
+        v.match("scoretextAttribute", key, True)
+        v.match("scoretextError", v_after(key) + V_TC + "*", True)
+        v.match("scoretextNumber", v_after(key) + "%(" + vim_rx(signed(lo, hi)) + ")" + V_END, True)
+    for name, lo, hi in lists:
+        value = ("%([+-]?0*%(" + vim_rx(_digits_range(0, hi)) + ")|[+-]?)" if lo == 0 else
+                 "%(\\+?0*%(" + vim_rx(_digits_range(0, hi)) + ")|-0*%(" + vim_rx(_digits_range(0, -lo))
+                 + ")|[+-]?)")
+        key = V_BEG + name + ":"
+        v.match("scoretextAttribute", key, True)
+        v.match("scoretextError", v_after(key) + V_TC + "*", True)
+        v.match("scoretextNumber", v_after(key) + value + "%(," + value + "){0,5}%(,)@<!" + V_END, True)
+    v.match("scoretextAttribute", V_BEG + '%(LY|PH)%(")@=', True)
+
+
+def vim_lyrics():
+    syll = HIRAGANA.split()
+    all_syll = syll + [katakana(s) for s in syll]
+    two = [s for s in all_syll if len(s) == 2]
+    one = sorted(set(s for s in all_syll if len(s) == 1))
+    lines = [
+        "syn match scoretextError `\\v[^ \u3000A-Za-z\\[\\]'\\\\4@{:_0\u3000\uff3b\uff3d\u2019\uffe5\uff14\uff20\uff5b\uff1b\uff3f\uff21-\uff3a\uff41-\uff5a]`",
+        "syn match scoretextError `\\v%(^|[ \u3000])@<=['\\\\4@{:_0\u2019\uffe5\uff14\uff20\uff5b\uff1b\uff3f]`",
+        "syn match scoretextWord `\\v[A-Za-z\\]\uff21-\uff3a\uff41-\uff5a\uff3d][A-Za-z\\]'\\\\4@{:_0\uff3d\u2019\uffe5\uff14\uff20\uff5b\uff1b\uff3f\uff21-\uff3a\uff41-\uff5a]*`",
+        "syn match scoretextSyllable `\\v%(" + "|".join(two) + "|[" + "".join(one) + "])`",
+        "syn match scoretextLongVowel `\\v[-\u30fc]`",
+        "syn match scoretextError `\\v[\\[\uff3b]%([^\\]\uff3d/]|/%(/)@!)*%(//|$)@=`",
+        "syn match scoretextPhonetic `\\v[\\[\uff3b]%([^\\]\uff3d\\[\uff3b/]|/%(/)@!)*[\\]\uff3d]`",
+        "syn match scoretextComment `//.*$`",
+    ]
+    return "\n".join(lines) + "\n"
+
+
+def vim_drumdef():
+    note = "%([CDFGAcdfga]#?|[EBeb])%(-[12]|[0-7])"
+    lines = [
+        "syn match scoretextError `\\v^ *\\zs" + V_TOK + "`",
+        "syn match scoretextNote `\\v^ *\\zs" + note + V_END + "%( +%(//)@!" + "[^ ])@=`",
+        "syn match scoretextError `\\v%(^ *" + V_TOK + " +)@<=" + V_TOK + "`",
+        "syn match scoretextInstrument `\\v%(^ *" + V_TOK + " +)@<=%([Vv][0-9])@!" + V_TC + "{1,10}" + V_END + "`",
+        "syn match scoretextComment `//.*$`",
+    ]
+    return "\n".join(lines) + "\n"
+
+
+VIM_DIALECTS = {"scoretext": "score", "scoretext_chords": "chords", "scoretext_chords_old": "chords_old",
+                "scoretext_guitar": "guitar", "scoretext_drums": "drums", "scoretext_beat": "beat",
+                "scoretext_vocal": "vocal", "scoretext_lyrics": "lyrics", "scoretext_drumdef": "drumdef"}
+
+
+def vim_files():
+    files = {}
+    for filetype, dialect in VIM_DIALECTS.items():
+        head = ('" Vim syntax file for %s.\n'
+                '" Written by editors/make_grammars.py; edit that, not this file.\n'
+                'if exists("b:current_syntax")\n  finish\nendif\n'
+                "syn clear\nsyn sync minlines=1\n" % filetype)
+        body = vim_file(dialect)
+        links = "".join("hi def link scoretext%s %s\n" % (g, t) for g, t in VIM_LINKS.items())
+        files[os.path.join(HERE, "vim", "syntax", filetype + ".vim")] = (
+            head + body + links + 'let b:current_syntax = "%s"\n' % filetype)
+    return files
 
 
 if __name__ == "__main__":

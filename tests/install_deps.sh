@@ -11,6 +11,13 @@ for pkg in cmake g++ python3 libgtest-dev abcmidi python3-mido timidity fluid-so
            clang libclang-rt-14-dev groff-base; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need="$need $pkg"
 done
+# The editor-highlighting tests: Vim with its syntax engine, and Node with
+# npm (which installs the two packages they read into the build tree).  A
+# Node from another source (such as a nodejs package that carries its own
+# npm) is used as it is.
+dpkg -s vim >/dev/null 2>&1 || need="$need vim"
+command -v node >/dev/null 2>&1 || need="$need nodejs"
+command -v npm >/dev/null 2>&1 || need="$need npm"
 [ -z "$need" ] && exit 0
 
 echo "installing:$need" >&2

@@ -9,7 +9,9 @@ dest=$2
 have() {
   # $1 package, $2 version wanted
   [ -f "$dest/node_modules/$1/package.json" ] &&
-    node -e 'process.exit(require(process.argv[1]).version === process.argv[2] ? 0 : 1)' \
+    node -e 'const fs = require("fs");
+             const v = JSON.parse(fs.readFileSync(process.argv[1], "utf8")).version;
+             process.exit(v === process.argv[2] ? 0 : 1)' \
          "$dest/node_modules/$1/package.json" "$2"
 }
 if have vscode-textmate 9.4.0 && have vscode-oniguruma 2.0.1 &&

@@ -1,0 +1,66 @@
+" Vim syntax file for scoretext_beat.
+" Written by editors/make_grammars.py; edit that, not this file.
+if exists("b:current_syntax")
+  finish
+endif
+syn clear
+syn sync minlines=1
+syn match scoretextError `\v%(%(^|;) *)@<=%(\=)@!%([^ ;/]|/%(/)@!)+`
+syn match scoretextInstrument `\v%(%(^|;) *)@<=%(\=)@!%([Vv][0-9])@!%([^ ;/]|/%(/)@!){1,10}%([ ;]|//|$)@=`
+syn match scoretextError `\v%(%(^|;) *%([^ ;/]|/%(/)@!)+%( +%([^ ;/]|/%(/)@!)+)* +)@<=%(\=)@!%([^ ;/]|/%(/)@!)+`
+syn match scoretextLength `\v%(%(^|;) *%([^ ;/]|/%(/)@!)+%( +%([^ ;/]|/%(/)@!)+)* +)@<=%(%(1|2|4|8|16|32)\.{0,2})%([ ;]|//|$)@=`
+syn match scoretextTuplet `\v%(%(^|;) *%([^ ;/]|/%(/)@!)+%( +%([^ ;/]|/%(/)@!)+)* +)@<=%(\]%([2-9]|[12][0-9]|3[0-2]))%([ ;]|//|$)@=`
+syn match scoretextRest `\v%(%(^|;) *%([^ ;/]|/%(/)@!)+%( +%([^ ;/]|/%(/)@!)+)* +)@<=%([Xx])%([ ;]|//|$)@=`
+syn match scoretextError `\v%(%(^|;) *%([^ ;/]|/%(/)@!)+%( +%([^ ;/]|/%(/)@!)+)* +)@<=%([Vv]%([^ ;/]|/%(/)@!)*)%([ ;]|//|$)@=`
+syn match scoretextVelocity `\v%(%(^|;) *%([^ ;/]|/%(/)@!)+%( +%([^ ;/]|/%(/)@!)+)* +)@<=%([Vv]%(0*%([0-9]|[1-9][0-9]|1%([0-1][0-9]|2%([0-7])))))%([ ;]|//|$)@=`
+syn match scoretextLength `\v%(%(^|;) *\=[dD]:%([^ ;/]|/%(/)@!)*%( +%([^ ;/]|/%(/)@!)+)* +)@<=%(%(1|2|4|8|16|32)\.{0,2})%([ ;]|//|$)@=`
+syn match scoretextRest `\v%(%(^|;) *\=[dD]:%([^ ;/]|/%(/)@!)*%( +%([^ ;/]|/%(/)@!)+)* +)@<=%([Xx])%([ ;]|//|$)@=`
+syn match scoretextVelocity `\v%(%(^|;) *\=[dD]:%([^ ;/]|/%(/)@!)*%( +%([^ ;/]|/%(/)@!)+)* +)@<=%([Vv]%(0*%([0-9]|[1-9][0-9]|1%([0-1][0-9]|2%([0-7])))))%([ ;]|//|$)@=`
+syn match scoretextError `\v\c%(%(^|;) *)@<=!%([^ ;/]|/%(/)@!)*`
+syn match scoretextSetting `\v\c%(%(^|;) *)@<=%(SB)%([ ;]|//|$)@=`
+syn match scoretextError `\v\c%(%(^|;) *)@<=%(SB)%( +%([^ ;/]|/%(/)@!)+){0,0} *%(;|//|$)@=`
+syn match scoretextError `\v\c%(%(^|;) *%(SB)%([ ;]|//|$)@= +)@<=%(\=)@!%([^ ;/]|/%(/)@!)+`
+syn match scoretextNumber `\v\c%(%(^|;) *%(SB)%([ ;]|//|$)@= +)@<=%(%(2/2|2/4|2/8|3/2|3/4|3/8|4/4|4/8|6/4|6/8|9/8|9/16|12/8|12/16|5/4|5/8|7/4|7/8|8/8))%([ ;]|//|$)@=`
+syn match scoretextError `\v\c%(%(^|;) *%(SB)%([ ;]|//|$)@= +%([^ ;/]|/%(/)@!)+%( +%([^ ;/]|/%(/)@!)+)* +)@<=%(\=)@!%([^ ;/]|/%(/)@!)+`
+syn match scoretextSetting `\v\c%(%(^|;) *)@<=%(ST)%([ ;]|//|$)@=`
+syn match scoretextError `\v\c%(%(^|;) *)@<=%(ST)%( +%([^ ;/]|/%(/)@!)+){0,0} *%(;|//|$)@=`
+syn match scoretextError `\v\c%(%(^|;) *%(ST)%([ ;]|//|$)@= +)@<=%(\=)@!%([^ ;/]|/%(/)@!)+`
+syn match scoretextNumber `\v\c%(%(^|;) *%(ST)%([ ;]|//|$)@= +)@<=%(\+?0*[1-9][0-9]*)%([ ;]|//|$)@=`
+syn match scoretextError `\v\c%(%(^|;) *%(ST)%([ ;]|//|$)@= +%([^ ;/]|/%(/)@!)+%( +%([^ ;/]|/%(/)@!)+)* +)@<=%(\=)@!%([^ ;/]|/%(/)@!)+`
+syn match scoretextError `\v%(^|[ ;])@<=\=%([^ ;/]|/%(/)@!)*`
+syn match scoretextMacroUse `\v%(^|[ ;])@<=\=[mM]:%(%([^ ;/]|/%(/)@!){0,9}%([ ;]|//|$)@=)@=`
+syn match scoretextMacroRef `\v%(\=[mM]:)@<=%([^ ;/]|/%(/)@!){1,9}%([ ;]|//|$)@=`
+syn match scoretextError `\v%(%(^|;) *)@<=\=[dD]%([^ ;/]|/%(/)@!)*`
+syn match scoretextMacroDef `\v%(%(^|;) *)@<=\=[dD]:%(%(%(\=)@!%([^ ;/]|/%(/)@!)){0,9} )@=`
+syn match scoretextMacroName `\v%(%(^|;) *\=[dD]:)@<=%(%(\=)@!%([^ ;/]|/%(/)@!)){1,9}%( )@=`
+syn match scoretextSeparator `\v;`
+syn match scoretextComment `\v//.*$`
+hi def link scoretextComment Comment
+hi def link scoretextSeparator Delimiter
+hi def link scoretextSetting Statement
+hi def link scoretextPattern Statement
+hi def link scoretextMidi Statement
+hi def link scoretextNumber Number
+hi def link scoretextLength Number
+hi def link scoretextTie Operator
+hi def link scoretextTuplet Operator
+hi def link scoretextArtic Type
+hi def link scoretextNote Constant
+hi def link scoretextVelocity Special
+hi def link scoretextRest Constant
+hi def link scoretextChord Identifier
+hi def link scoretextMacroDef PreProc
+hi def link scoretextMacroName Function
+hi def link scoretextMacroUse PreProc
+hi def link scoretextMacroRef Macro
+hi def link scoretextLyric String
+hi def link scoretextQuoted String
+hi def link scoretextPhonetic SpecialChar
+hi def link scoretextAttribute Keyword
+hi def link scoretextTab Number
+hi def link scoretextInstrument Identifier
+hi def link scoretextSyllable String
+hi def link scoretextWord String
+hi def link scoretextLongVowel Operator
+hi def link scoretextError Error
+let b:current_syntax = "scoretext_beat"
