@@ -46,10 +46,6 @@ int read_velocity(std::string_view token) {
   return velocity;
 }
 
-void check_no_more_tokens(const Tokens& tokens) {
-  if (!tokens.at_end()) throw ToolError(Msg::Extra);
-}
-
 }  // namespace
 
 ToolConfig smf_part_config() {
@@ -59,15 +55,16 @@ ToolConfig smf_part_config() {
   return config;
 }
 
-void SmfPart::statement(Tokens& tokens) {
+bool SmfPart::setting(Tokens& tokens) {
   const std::string_view keyword = tokens.current();
   if (keyword == "SB") {
     time_signature(tokens);
   } else if (keyword == "ST") {
     tempo(tokens);
   } else {
-    instrument(tokens);
+    return false;
   }
+  return true;
 }
 
 void SmfPart::time_signature(Tokens& tokens) {
@@ -77,7 +74,7 @@ void SmfPart::time_signature(Tokens& tokens) {
   const std::optional<int> found = find_time_signature(tokens.current());
   if (!found) throw ToolError(Msg::RangeOutside);
   tokens.advance();
-  check_no_more_tokens(tokens);
+  tokens.check_at_end();
   const TimeSignature& sig = kTimeSignatures[static_cast<std::size_t>(*found)];
   settings_.numerator = static_cast<std::uint8_t>(sig.numerator);
   settings_.denominator_power = static_cast<std::uint8_t>(sig.denominator_power);
@@ -92,7 +89,7 @@ void SmfPart::tempo(Tokens& tokens) {
   // tempo, and above 60,000,000 the tempo would be 0.
   if (value < kTempoValueMin || value > kTempoValueMax) throw ToolError(Msg::RangeExceeded);
   tokens.advance();
-  check_no_more_tokens(tokens);
+  tokens.check_at_end();
   const std::int32_t microseconds = kTempoValueMax / value;
   settings_.tempo = {static_cast<std::uint8_t>(microseconds >> 16), static_cast<std::uint8_t>(microseconds >> 8),
                      static_cast<std::uint8_t>(microseconds)};
@@ -140,16 +137,15 @@ void read_smf_part(StatementReader& reader, SmfPart& part) {
   const ToolConfig config = smf_part_config();
   MacroTable macros;
   Tokens tokens;
-  placed_at_statement(reader, [&] {
-    std::string_view statement;
-    while (reader.next(statement)) {
-      reader.set_context(statement);
-      if (macros.step(statement)) continue;
-      tokens.tokenize(statement, config);
-      if (tokens.empty()) throw ToolError(Msg::Malformed);
-      part.statement(tokens);
-    }
+  auto settings = handler_of([&](Tokens& t) { return part.setting(t); });
+  auto instruments = handler_of([&](Tokens& t) {
+    part.instrument(t);
+    return true;
   });
+  StatementHandlers handlers;
+  handlers.settings = &settings;
+  handlers.notes = &instruments;
+  run_statements(reader, macros, tokens, config, handlers);
 }
 
 }  // namespace scoretext::drum

@@ -6,9 +6,10 @@
 // nothing (a hit at velocity 64, no note-off).  Every instrument keeps its
 // own running time, continued from one of its statements to the next.
 //
-// read_smf_part runs the statements of the input through the macros, the
-// tokenizer and the part; the first fault is thrown placed at its
-// statement.  SmfPart::image then makes the SMF (ST missing, then SB
+// read_smf_part runs the statements of the input through the front end's
+// statement loop (main_loop.h), with the part's own SB and ST as its
+// settings, no patterns, and the instrument statement for every other
+// statement; the first fault is thrown placed at its statement.  SmfPart::image then makes the SMF (ST missing, then SB
 // missing, then the limits of the image), throwing unplaced.
 #pragma once
 
@@ -36,10 +37,12 @@ class SmfPart {
  public:
   explicit SmfPart(const DrumKit& kit) : kit_(kit), running_(kit.size(), 0) {}
 
-  // One statement, tokenized and upper-cased (not empty).  Throws unplaced.
-  void statement(Tokens& tokens);
-  // After the whole input: the file, or the first of "ST設定エラー",
-  // "SB設定エラー" and the image's limits.
+  // SB or ST (false for any other statement), and an instrument statement;
+  // the tokens upper-cased, not empty.  Both throw unplaced.
+  bool setting(Tokens& tokens);
+  void instrument(Tokens& tokens);
+  // After the whole input: the file, or the first of Msg::StSetting,
+  // Msg::SbSetting and the image's limits.
   std::string image() const;
 
   const EventList& events() const { return events_; }
@@ -48,7 +51,6 @@ class SmfPart {
  private:
   void time_signature(Tokens& tokens);
   void tempo(Tokens& tokens);
-  void instrument(Tokens& tokens);
   void step(Tokens& tokens, std::size_t instrument);
 
   const DrumKit& kit_;

@@ -46,6 +46,7 @@ std::string_view LineReader::finish(std::string_view line) {
 
 bool LineReader::next(std::string_view& line) {
   if (!next_unfiltered(line)) return false;
+  as_read_ = line;
   if (filter_ && !too_long_) line = filter_(line, filtered_);
   return true;
 }

@@ -41,6 +41,8 @@ class LineReader {
   // next call.
   bool next(std::string_view& line);
   bool too_long() const { return too_long_; }
+  // The line last read as it stood before the filter; valid as the line.
+  std::string_view line_as_read() const { return as_read_; }
 
  private:
   bool fill();
@@ -61,6 +63,7 @@ class LineReader {
   std::string carry_;  // a line that runs across buffer refills
   Filter filter_;
   std::string filtered_;
+  std::string_view as_read_;
 };
 
 }  // namespace scoretext

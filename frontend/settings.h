@@ -1,6 +1,7 @@
-// Setting statements: SB, ST, SK, SC4, SC, SCN, SV, SN, SS, SSN, SRN, SS#,
-// SSB, SSC.  They are checked and copied; only the per-letter states of SSN
-// and SRN, SS#, SSB and SSC are kept.
+// The setting statements the text tools know (setting_table.h): SB, ST, SK,
+// SC4, SC, SCN, SV, SN, SS, SSN, SRN, SS#, SSB, SSC.  They are checked and
+// copied; only the per-letter states of SSN and SRN, SS#, SSB and SSC are
+// kept.
 #pragma once
 
 #include "frontend/run.h"

@@ -35,6 +35,8 @@ class StatementReader {
   // It views the current line, which lives until the next line is read.
   std::string_view context() const { return context_; }
   void set_context(std::string_view text) { context_ = text; }
+  // The whole line that holds the current statement, before the filter.
+  std::string_view line_as_read() const { return lines_.line_as_read(); }
   // The whole line that holds the current statement (after the filter).
   std::string_view line() const { return line_; }
 

@@ -65,7 +65,11 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
   std::memcpy(up, in, n);
   up[n] = ' ';
   upper_case_blocks(up, n);
-  split_quoted(statement, config);
+  if (config.quotes_within_tokens) {
+    split_within(n, config);
+  } else {
+    split_quoted(statement, config);
+  }
 }
 
 #if defined(__SSE2__)
@@ -82,6 +86,7 @@ bool Tokens::split_blocks(const char* in, std::size_t n, const ToolConfig& confi
   const __m128i case_bit = _mm_set1_epi8(0x20);
   const __m128i blank = _mm_set1_epi8(' ');
   const __m128i quote = _mm_set1_epi8('"');
+  const bool quotes = config.quote_aware || config.quotes_within_tokens;
   unsigned before = 1;  // the byte before the statement counts as a blank
   for (std::size_t at = 0; at < n; at += kBlock) {
     __m128i bytes;
@@ -94,7 +99,7 @@ bool Tokens::split_blocks(const char* in, std::size_t n, const ToolConfig& confi
       copy_small(tail, in + at, n - at);
       bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tail));
     }
-    if (config.quote_aware && _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)) != 0) return false;
+    if (quotes && _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)) != 0) return false;
     const __m128i lower = _mm_and_si128(_mm_cmpgt_epi8(bytes, below_a), _mm_cmplt_epi8(bytes, above_z));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(up + at), _mm_sub_epi8(bytes, _mm_and_si128(lower, case_bit)));
     const unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, blank)));
@@ -142,12 +147,41 @@ void Tokens::split_quoted(std::string_view statement, const ToolConfig& config) 
   }
 }
 
+// Token by token, for sung statements that hold quotes: a quote anywhere
+// opens a stretch that holds blanks, and the next quote ends the token.
+void Tokens::split_within(std::size_t n, const ToolConfig& config) {
+  const char* up = upper_text_.data();
+  std::size_t i = 0;
+  for (;;) {
+    while (i < n && up[i] == ' ') ++i;
+    if (i >= n) break;
+    const std::size_t begin = i;
+    std::size_t counted = 0;
+    bool quoted = false;
+    while (i < n && (quoted || up[i] != ' ')) {
+      const bool closing = quoted && up[i] == '"';
+      if (up[i] == '"') quoted = !quoted;
+      ++i;
+      if (closing) break;
+      if (++counted >= config.token_refused) refuse(Msg::TokenTooLong);
+    }
+    if (quoted) refuse(Msg::BadQuote);
+    push_token(begin, i);
+    // The last slot must stay empty: a statement holds at most 9999 tokens.
+    if (count_ == limits::kTokenSlots) refuse(Msg::TooManyTokens);
+  }
+}
+
 void Tokens::check_limits(std::size_t refused) const {
   for (std::size_t i = 0; i < count_; ++i) {
     if (bounds_[2 * i + 1] - bounds_[2 * i] >= refused) refuse(Msg::TokenTooLong);
     // The last slot must stay empty: a statement holds at most 9999 tokens.
     if (i + 1 == limits::kTokenSlots) refuse(Msg::TooManyTokens);
   }
+}
+
+void Tokens::check_at_end() const {
+  if (!at_end()) refuse(Msg::Extra);
 }
 
 void Tokens::refuse(Msg message) { throw ToolError(message); }

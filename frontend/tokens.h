@@ -20,13 +20,17 @@ void upper_case(char* text, std::size_t size);
 class Tokens {
  public:
   // Splits the statement into blank-separated tokens and upper-cases them
-  // (a to z only).  Throws "字句の長さの制限を超えました" for a token at the
-  // tool's limit, "行数の制限を超えました" for the 10000th token and, in the
-  // quote-aware form, "”記号が不適切" for an unclosed quote.
+  // (a to z only), quotes as the tool's configuration says.  Throws
+  // Msg::TokenTooLong for a token at the tool's limit, Msg::TooManyTokens
+  // for the 10000th token and, in the quote-aware forms, Msg::BadQuote for
+  // an unclosed quote.
   void tokenize(std::string_view statement, const ToolConfig& config);
 
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
+
+  // Throws Msg::Extra unless the position is past the last token.
+  void check_at_end() const;
 
   // Token position.
   std::size_t position() const { return pos_; }
@@ -48,6 +52,7 @@ class Tokens {
  private:
   bool split_blocks(const char* in, std::size_t n, const ToolConfig& config);
   void split_quoted(std::string_view statement, const ToolConfig& config);
+  void split_within(std::size_t n, const ToolConfig& config);
   // Applies the limits to the tokens found, in their order: a token of
   // `refused` characters or more, and the 10000th token.
   void check_limits(std::size_t refused) const;

@@ -62,6 +62,32 @@ TEST(Tokens, QuoteAwareForm) {
   EXPECT_EQ(failure("\"" + std::string(998, 'a') + "\"", config), Msg::TokenTooLong);
 }
 
+// Sung parts quote within tokens; the melody's rule quotes only from a
+// token's first character.  The same text splits differently.
+TEST(Tokens, QuotesWithinTokensForm) {
+  ToolConfig sung;
+  sung.quotes_within_tokens = true;
+  sung.keep_raw_case = true;
+  using Words = std::vector<std::string>;
+  EXPECT_EQ(split("4 c3 \"sa[s a]\"dyn:0  ly\"la la\"x", sung),
+            (Words{"4", "C3", "\"SA[S A]\"", "DYN:0", "LY\"LA LA\"", "X"}));
+  EXPECT_EQ(split("a\"b c\"\"d e\"", sung), (Words{"A\"B C\"", "\"D E\""}));
+  EXPECT_EQ(split("\"\"", sung), (Words{"\"\""}));
+  EXPECT_EQ(split(" a\tb  c ", sung), (Words{"A\tB", "C"}));
+  EXPECT_EQ(split("ly\"La\" \"Sa[s A]\"", sung, true), (Words{"ly\"La\"", "\"Sa[s A]\""}));
+  EXPECT_EQ(failure("4 C3 \"sa", sung), Msg::BadQuote);
+  EXPECT_EQ(failure("LY\"a b", sung), Msg::BadQuote);
+  // The closing quote is not counted; the opening one is.
+  EXPECT_EQ(failure("\"" + std::string(997, 'a') + "\"", sung), Msg::Count_);
+  EXPECT_EQ(failure("\"" + std::string(998, 'a') + "\"", sung), Msg::TokenTooLong);
+  // A long unclosed quote reaches the length limit first.
+  EXPECT_EQ(failure("\"" + std::string(2000, 'a'), sung), Msg::TokenTooLong);
+
+  ToolConfig melody;
+  melody.quote_aware = true;
+  EXPECT_EQ(split("ly\"la la\"x", melody), (Words{"LY\"LA", "LA\"X"}));
+}
+
 TEST(Tokens, QuotedTextAndRawCaseAtEveryOffset) {
   // The text is upper-cased in blocks: a quoted token, and the raw-case
   // copy, must come out right wherever they fall, in a reused tokenizer.

@@ -10,20 +10,10 @@ namespace scoretext::vocal {
 
 namespace {
 
-struct Key {
-  std::string_view token;
-  int index;
-};
-
-constexpr std::array<Key, 17> kKeys = {{
-    {"#7", 7}, {"#6", 6}, {"#5", 5}, {"#4", 4}, {"#3", 3}, {"#2", 2},  {"#1", 1},  {"#", 1},  {"0", 0},
-    {"B", 8},  {"B1", 8}, {"B2", 9}, {"B3", 10}, {"B4", 11}, {"B5", 12}, {"B6", 13}, {"B7", 14},
-}};
-
-constexpr std::string_view kLetterNames = "CDEFGAB";
+constexpr std::string_view kLetterNames = kSettingLetters;
 
 // Semitones added to each letter under each key index: sharps for 1..7,
-// flats for 8..14.
+// flats for 8..14 (KeyOperand::index).
 constexpr std::array<std::array<int, kKeyIndices>, kLetters> kKeyAdjustment = {{
     {0, 0, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, -1, -1},      // C
     {0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0, -1, -1, -1, -1},    // D
@@ -55,20 +45,6 @@ int accidental_semitones(std::string_view accidental) {
 }
 
 }  // namespace
-
-std::optional<int> find_key(std::string_view token) {
-  for (const Key& key : kKeys) {
-    if (key.token == token) return key.index;
-  }
-  return std::nullopt;
-}
-
-std::optional<int> find_letter(std::string_view token) {
-  if (token.size() != 1) return std::nullopt;
-  const std::size_t i = kLetterNames.find(token[0]);
-  if (i == std::string_view::npos) return std::nullopt;
-  return static_cast<int>(i);
-}
 
 int note_number(std::string_view token, const PitchSettings& settings) {
   if (!normalised_note(token)) throw ToolError(Msg::VocalNoteToken);

@@ -10,15 +10,17 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string_view>
+
+#include "frontend/setting_table.h"
 
 namespace scoretext::vocal {
 
 // Letters C D E F G A B, in this order.
 inline constexpr int kLetters = 7;
-// Scale modes 0..18 and key indices 0..14.
-inline constexpr int kScaleModes = 19;
+// Scale modes 0..18 and key indices 0..14, as SN and SK set them
+// (setting_table.h).
+inline constexpr int kScaleModes = kSungScaleModeHighest + 1;
 inline constexpr int kKeyIndices = 15;
 
 struct PitchSettings {
@@ -28,15 +30,9 @@ struct PitchSettings {
   std::array<bool, kLetters> natural{};
 };
 
-// The key index that an SK key token ("#3", "0", "B2" ...) sets.
-std::optional<int> find_key(std::string_view token);
-
-// The index of a letter token "C" .. "B".
-std::optional<int> find_letter(std::string_view token);
-
 // The note number of an upper-cased note token: a letter, an octave ("-1" or
 // "0".."7"), then nothing or one of "#", "##", "B", "BB", "N".  Throws
-// "指定誤り" (unplaced) for any other token.
+// Msg::VocalNoteToken (unplaced) for any other token.
 int note_number(std::string_view token, const PitchSettings& settings);
 
 }  // namespace scoretext::vocal

@@ -15,25 +15,12 @@ namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// Walks the tokens of one statement.
-class Cursor {
- public:
-  explicit Cursor(const VocalTokens& tokens) : tokens_(tokens) {}
-  std::string_view current() const { return tokens_.at(pos_); }
-  std::string_view current_raw() const { return tokens_.raw_at(pos_); }
-  bool at_end() const { return pos_ >= tokens_.size(); }
-  void advance() { ++pos_; }
-  // Takes the current token when it is `token`.
-  bool take(std::string_view token) {
-    if (at_end() || current() != token) return false;
-    advance();
-    return true;
-  }
-
- private:
-  const VocalTokens& tokens_;
-  std::size_t pos_ = 0;
-};
+// Takes the current token when it is `token`.
+bool take(Tokens& tokens, std::string_view token) {
+  if (tokens.at_end() || tokens.current() != token) return false;
+  tokens.advance();
+  return true;
+}
 
 // How a note shares its length f with the silence around it.
 struct Timing {
@@ -76,17 +63,17 @@ std::int64_t staccato_note(int n, std::int64_t f) {
   }
 }
 
-Timing note_timing(Cursor& cursor, const PartState& part, std::int64_t f, bool tie) {
+Timing note_timing(Tokens& tokens, const PartState& part, std::int64_t f, bool tie) {
   Timing timing;
   timing.note = f;
   std::optional<int> staccato;
-  if (const std::optional<int> divisor = delay_divisor(cursor.current())) {
-    cursor.advance();
+  if (const std::optional<int> divisor = delay_divisor(tokens.current())) {
+    tokens.advance();
     timing.delay = true;
     timing.rest_before = f / *divisor;
     timing.note = f - timing.rest_before;
-  } else if ((staccato = staccato_number(cursor.current()))) {
-    cursor.advance();
+  } else if ((staccato = staccato_number(tokens.current()))) {
+    tokens.advance();
   } else if (part.staccato_default != 0) {
     staccato = part.staccato_default;
   }
@@ -100,14 +87,14 @@ Timing note_timing(Cursor& cursor, const PartState& part, std::int64_t f, bool t
 }
 
 // "&101" .. "&200", as the code 102 .. 201; 0 when the token is none.
-int articulation_code(Cursor& cursor, const Timing& timing, bool tie) {
-  const std::string_view token = cursor.current();
+int articulation_code(Tokens& tokens, const Timing& timing, bool tie) {
+  const std::string_view token = tokens.current();
   if (token.empty() || token[0] != '&') return 0;
   const bool digits = token.size() == 4 && is_digit(token[1]) && is_digit(token[2]) && is_digit(token[3]);
   const int number = digits ? (token[1] - '0') * 100 + (token[2] - '0') * 10 + (token[3] - '0') : 0;
   if (number < 101 || number > 200) throw ToolError(Msg::ArticulationCode);
   if (tie || timing.delay || timing.staccato) throw ToolError(Msg::ArticulationWithTie);
-  cursor.advance();
+  tokens.advance();
   return number + 1;
 }
 
@@ -173,32 +160,32 @@ bool text_token(std::string_view upper, std::string_view raw, VocalRecord& note,
 }
 
 // Everything after the length group of a statement that names a note.
-VocalRecord sung_note(Cursor& cursor, const PartState& part, std::int64_t length) {
-  if (cursor.at_end()) throw ToolError(Msg::Extra);
+VocalRecord sung_note(Tokens& tokens, const PartState& part, std::int64_t length) {
+  if (tokens.at_end()) throw ToolError(Msg::Extra);
   VocalRecord note;
   note.kind = RecordKind::Note;
   note.length = length;
   note.style = part.style;
-  note.note_number = note_number(cursor.current(), part.pitch);
-  cursor.advance();
+  note.note_number = note_number(tokens.current(), part.pitch);
+  tokens.advance();
 
   NoteAttributes attributes;
-  const std::string_view v = cursor.current();
+  const std::string_view v = tokens.current();
   if (v.size() >= 2 && v[0] == 'V' && is_digit(v[1])) {
     const std::int32_t velocity = parse_signed(v.substr(1));
     if (velocity < 0 || velocity > kVelocityMax) throw ToolError(Msg::NoteOnVelocityRange);
     note.velocity = velocity;
     attributes.velocity_given();
-    cursor.advance();
+    tokens.advance();
   }
   Texts texts;
-  if (!cursor.at_end() && cursor.current()[0] == '"') {
-    lyric_token(cursor.current_raw(), note, texts);
-    cursor.advance();
+  if (!tokens.at_end() && tokens.current()[0] == '"') {
+    lyric_token(tokens.current_raw(), note, texts);
+    tokens.advance();
   }
-  for (; !cursor.at_end(); cursor.advance()) {
-    if (text_token(cursor.current(), cursor.current_raw(), note, texts)) continue;
-    if (!attributes.take(cursor.current())) throw ToolError(Msg::AttributeUnknown);
+  for (; !tokens.at_end(); tokens.advance()) {
+    if (text_token(tokens.current(), tokens.current_raw(), note, texts)) continue;
+    if (!attributes.take(tokens.current())) throw ToolError(Msg::AttributeUnknown);
   }
   attributes.apply(note.style, note.velocity);
   note.controls = attributes.controls();
@@ -268,38 +255,37 @@ std::vector<std::int64_t> articulation_pieces(int code, std::int64_t length) {
   return pieces;
 }
 
-bool take_note(const VocalTokens& tokens, PartState& part) {
-  Cursor cursor(tokens);
-  const std::optional<int> ticks = length_ticks(cursor.current());
+bool take_note(Tokens& tokens, PartState& part) {
+  const std::optional<int> ticks = length_ticks(tokens.current());
   if (!ticks) return false;
-  cursor.advance();
+  tokens.advance();
   std::int64_t f = *ticks;
-  const bool tie = cursor.take(")");
+  const bool tie = take(tokens, ")");
   if (tie && part.staccato_default != 0) throw ToolError(Msg::TiePending);
-  const std::string_view bracket = cursor.current();
+  const std::string_view bracket = tokens.current();
   if (bracket.size() == 2 && bracket[0] == ']' && bracket[1] >= '2' && bracket[1] <= '9') {
     f /= bracket[1] - '0';
-    cursor.advance();
+    tokens.advance();
   }
 
-  if (cursor.current() == "X") {
-    cursor.advance();
-    if (!cursor.at_end()) throw ToolError(Msg::Extra);
+  if (tokens.current() == "X") {
+    tokens.advance();
+    if (!tokens.at_end()) throw ToolError(Msg::Extra);
     if (tie || part.pending_tie) throw ToolError(Msg::TiePending);
     part.table.append(rest_record(part, f));
     return true;
   }
   if (part.pending_tie) {
-    if (!cursor.at_end()) throw ToolError(Msg::Extra);
+    if (!tokens.at_end()) throw ToolError(Msg::Extra);
     // A tie is pending only right after the tied note was appended.
     part.table.back().length += f;
     part.pending_tie = tie;
     return true;
   }
 
-  const Timing timing = note_timing(cursor, part, f, tie);
-  const int code = articulation_code(cursor, timing, tie);
-  VocalRecord note = sung_note(cursor, part, timing.note);
+  const Timing timing = note_timing(tokens, part, f, tie);
+  const int code = articulation_code(tokens, timing, tie);
+  VocalRecord note = sung_note(tokens, part, timing.note);
   note.articulation = code;
 
   if (timing.delay) append_delay_rest(part, timing.rest_before);

@@ -23,11 +23,11 @@
 #include <vector>
 
 #include "vocal/part_state.h"
-#include "vocal/vocal_tokens.h"
+#include "frontend/tokens.h"
 
 namespace scoretext::vocal {
 
-bool take_note(const VocalTokens& tokens, PartState& part);
+bool take_note(Tokens& tokens, PartState& part);
 
 // The lengths of the pieces that articulation code `code` (102..201) splits
 // a note of `length` ticks into, the note's own first; they add up to

@@ -10,14 +10,13 @@
 #include "vocal/part_state.h"
 #include "vocal/vocal_note.h"
 #include "vocal/vocal_settings.h"
-#include "vocal/vocal_tokens.h"
 
 namespace scoretext::vocal {
 
 namespace {
 
-// Converts each line as the reader reads it and remembers the line as read,
-// which every error report shows.
+// Converts each line as the reader reads it.  An error in the conversion is
+// placed at the line, as read, at once.
 class LineConversion {
  public:
   explicit LineConversion(StatementReader& reader) : reader_(reader) {
@@ -27,11 +26,8 @@ class LineConversion {
   LineConversion(const LineConversion&) = delete;
   LineConversion& operator=(const LineConversion&) = delete;
 
-  std::string_view line_as_read() const { return line_; }
-
  private:
   std::string_view convert(std::string_view line, std::string& scratch) {
-    line_ = line;
     try {
       return convert_kana_line(line, scratch);
     } catch (const ToolError& e) {
@@ -47,32 +43,30 @@ class LineConversion {
   }
 
   StatementReader& reader_;
-  std::string_view line_;
 };
 
-void take_statement(const VocalTokens& tokens, PartState& part) {
-  if (tokens.empty()) throw ToolError(Msg::Malformed);
-  if (take_setting(tokens, part) || take_pattern(tokens, part) || take_note(tokens, part)) return;
-  throw ToolError(Msg::Malformed);
-}
-
 }  // namespace
+
+ToolConfig sung_part_config() {
+  ToolConfig config;
+  config.quotes_within_tokens = true;
+  // Lyric and phonetic texts are taken as written.
+  config.keep_raw_case = true;
+  config.error_context = ErrorContext::LineAsRead;
+  return config;
+}
 
 EventTable read_vocal_part(StatementReader& reader, const NoteStyle& style) {
   LineConversion conversion(reader);
   PartState part;
   part.style = style;
+  const ToolConfig config = sung_part_config();
   MacroTable macros;
-  VocalTokens tokens;
-  std::string_view statement;
-  placed_at_statement(reader, [&] {
-    while (reader.next(statement)) {
-      reader.set_context(conversion.line_as_read());
-      if (macros.step(statement)) continue;
-      tokens.tokenize(statement);
-      take_statement(tokens, part);
-    }
-  });
+  Tokens tokens;
+  auto settings = handler_of([&](Tokens& t) { return take_setting(t, part); });
+  auto patterns = handler_of([&](Tokens& t) { return take_pattern(t, part); });
+  auto notes = handler_of([&](Tokens& t) { return take_note(t, part); });
+  run_statements(reader, macros, tokens, config, {&settings, &patterns, &notes});
   return std::move(part.table);
 }
 

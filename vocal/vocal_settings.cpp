@@ -1,9 +1,8 @@
 #include "vocal/vocal_settings.h"
 
 #include <cstdint>
-#include <string>
 
-#include "frontend/score_tables.h"
+#include "frontend/setting_table.h"
 #include "frontend/signed_number.h"
 #include "frontend/tool_error.h"
 
@@ -19,14 +18,8 @@ void check_state(const PartState& part, InPattern in_pattern) {
 }
 
 // The statement ends after `arguments` tokens besides its keyword.
-void check_no_more(const VocalTokens& tokens, std::size_t arguments) {
+void check_no_more(const Tokens& tokens, std::size_t arguments) {
   if (tokens.size() > arguments + 1) throw ToolError(Msg::Extra);
-}
-
-std::int32_t number_within(std::string_view token, std::int32_t low, std::int32_t high, Msg message) {
-  const std::int32_t value = parse_signed(token);
-  if (value < low || value > high) throw ToolError(message);
-  return value;
 }
 
 void append_marker(PartState& part, RecordKind kind) {
@@ -36,76 +29,70 @@ void append_marker(PartState& part, RecordKind kind) {
   part.table.append(std::move(record));
 }
 
-void time_signature(const VocalTokens& tokens, PartState& part) {
-  check_state(part, InPattern::Refused);
-  const std::optional<int> index = find_time_signature(tokens.at(1));
-  if (!index) throw ToolError(Msg::RangeOutside);
+void time_signature(const Tokens& tokens, PartState& part) {
+  const int index = time_signature_operand(tokens.at(1));
   check_no_more(tokens, 1);
   append_marker(part, RecordKind::TimeSignature);
-  part.table.back().time_signature = *index;
+  part.table.back().time_signature = index;
 }
 
-void tempo(const VocalTokens& tokens, PartState& part) {
-  check_state(part, InPattern::Refused);
-  const std::int32_t bpm = number_within(tokens.at(1), 1, INT32_MAX, Msg::RangeExceeded);
+void tempo(const Tokens& tokens, PartState& part) {
+  const std::int32_t bpm = number_operand(tokens.at(1), kTempoRange);
   check_no_more(tokens, 1);
   append_marker(part, RecordKind::Tempo);
   part.table.back().tempo = bpm;
 }
 
-void key(const VocalTokens& tokens, PartState& part) {
-  check_state(part, InPattern::Refused);
-  const std::optional<int> index = find_key(tokens.at(1));
-  if (!index || (tokens.at(2) != "0" && tokens.at(2) != "1")) throw ToolError(Msg::Malformed);
+void key(const Tokens& tokens, PartState& part) {
+  const KeyOperand& key = key_operand(tokens.at(1));
+  key_mode_operand(tokens.at(2));
   check_no_more(tokens, 2);
-  part.pitch.key_index = *index;
+  part.pitch.key_index = key.index;
 }
 
-void transposition(const VocalTokens& tokens, PartState& part) {
-  check_state(part, InPattern::Refused);
-  part.pitch.transposition = number_within(tokens.at(1), -30, 30, Msg::RangeExceeded);
-  check_no_more(tokens, 1);
-}
-
-void beat_snap(const VocalTokens& tokens, PartState& part) {
-  check_state(part, InPattern::Allowed);
-  check_no_more(tokens, 0);
-  append_marker(part, RecordKind::BeatSnap);
-}
-
-void scale_mode(const VocalTokens& tokens, PartState& part) {
-  check_state(part, InPattern::Refused);
-  // Compared as text: "+5" and "05" are no modes.
-  const std::string_view token = tokens.at(1);
-  int mode = 0;
-  while (mode < kScaleModes && token != std::to_string(mode)) ++mode;
-  if (mode == kScaleModes) throw ToolError(Msg::Malformed);
-  check_no_more(tokens, 1);
-  part.pitch.scale_mode = mode;
-}
-
-void staccato_default(const VocalTokens& tokens, PartState& part) {
-  check_state(part, InPattern::Refused);
-  part.staccato_default = number_within(tokens.at(1), 0, 8, Msg::RangeExceeded);
-  check_no_more(tokens, 1);
-}
-
-void natural(const VocalTokens& tokens, PartState& part, bool set) {
-  check_state(part, InPattern::Refused);
-  const std::optional<int> letter = find_letter(tokens.at(1));
-  if (!letter) throw ToolError(Msg::Malformed);
-  bool& flag = part.pitch.natural[static_cast<std::size_t>(*letter)];
+void natural(const Tokens& tokens, PartState& part, bool set) {
+  bool& flag = part.pitch.natural[static_cast<std::size_t>(letter_operand(tokens.at(1)))];
   if (set && flag) throw ToolError(Msg::Twice);
   if (!set && !flag) throw ToolError(Msg::SsnMissing);
   flag = set;
   check_no_more(tokens, 1);
 }
 
-int pattern_number(std::string_view token, int lowest) {
-  return number_within(token, lowest, limits::kPatterns - 1, Msg::PatternRange);
+// Carries out the setting `s` names.
+void carry_out(const SettingKeyword& s, const Tokens& tokens, PartState& part) {
+  switch (s.kind) {
+    case SettingKind::Time:
+      return time_signature(tokens, part);
+    case SettingKind::Tempo:
+      return tempo(tokens, part);
+    case SettingKind::Key:
+      return key(tokens, part);
+    case SettingKind::Transpose:
+      part.pitch.transposition = number_operand(tokens.at(1), kTransposeRange);
+      return check_no_more(tokens, 1);
+    case SettingKind::BeatSnap:
+      check_no_more(tokens, 0);
+      return append_marker(part, RecordKind::BeatSnap);
+    case SettingKind::ScaleMode:
+      part.pitch.scale_mode = scale_mode_operand(tokens.at(1), kSungScaleModeHighest);
+      return check_no_more(tokens, 1);
+    case SettingKind::Staccato:
+      part.staccato_default = number_operand(tokens.at(1), kStaccatoRange);
+      return check_no_more(tokens, 1);
+    case SettingKind::Natural:
+      return natural(tokens, part, true);
+    default:
+      return natural(tokens, part, false);
+  }
 }
 
-void pattern_start(const VocalTokens& tokens, PartState& part) {
+int pattern_number(std::string_view token, int lowest) {
+  const std::int32_t n = parse_signed(token);
+  if (n < lowest || n >= limits::kPatterns) throw ToolError(Msg::PatternRange);
+  return n;
+}
+
+void pattern_start(const Tokens& tokens, PartState& part) {
   if (part.pending_tie) throw ToolError(Msg::TiePending);
   if (part.pattern_open()) throw ToolError(Msg::InsidePattern);
   const int n = pattern_number(tokens.at(1), 0);
@@ -117,7 +104,7 @@ void pattern_start(const VocalTokens& tokens, PartState& part) {
   part.block_start = part.table.size();
 }
 
-void pattern_end(const VocalTokens& tokens, PartState& part) {
+void pattern_end(const Tokens& tokens, PartState& part) {
   if (part.pending_tie) throw ToolError(Msg::TiePending);
   if (!part.pattern_open()) throw ToolError(Msg::NoPS);
   check_no_more(tokens, 0);
@@ -126,7 +113,7 @@ void pattern_end(const VocalTokens& tokens, PartState& part) {
   part.block_start = part.table.size();
 }
 
-void pattern_replay(const VocalTokens& tokens, PartState& part) {
+void pattern_replay(const Tokens& tokens, PartState& part) {
   if (part.pending_tie) throw ToolError(Msg::TiePending);
   if (part.pattern_open()) throw ToolError(Msg::InsidePattern);
   const int n = pattern_number(tokens.at(1), 1);
@@ -138,33 +125,15 @@ void pattern_replay(const VocalTokens& tokens, PartState& part) {
 
 }  // namespace
 
-bool take_setting(const VocalTokens& tokens, PartState& part) {
-  const std::string_view keyword = tokens.at(0);
-  if (keyword == "SB") {
-    time_signature(tokens, part);
-  } else if (keyword == "ST") {
-    tempo(tokens, part);
-  } else if (keyword == "SK") {
-    key(tokens, part);
-  } else if (keyword == "SC") {
-    transposition(tokens, part);
-  } else if (keyword == "SV" || keyword == "SL1" || keyword == "SL2") {
-    beat_snap(tokens, part);
-  } else if (keyword == "SN") {
-    scale_mode(tokens, part);
-  } else if (keyword == "SS") {
-    staccato_default(tokens, part);
-  } else if (keyword == "SSN") {
-    natural(tokens, part, true);
-  } else if (keyword == "SRN") {
-    natural(tokens, part, false);
-  } else {
-    return false;
-  }
+bool take_setting(const Tokens& tokens, PartState& part) {
+  const SettingKeyword* s = find_setting_keyword(tokens.at(0), kSungParts);
+  if (s == nullptr) return false;
+  check_state(part, s->refused_in_block ? InPattern::Refused : InPattern::Allowed);
+  carry_out(*s, tokens, part);
   return true;
 }
 
-bool take_pattern(const VocalTokens& tokens, PartState& part) {
+bool take_pattern(const Tokens& tokens, PartState& part) {
   const std::string_view keyword = tokens.at(0);
   if (keyword == "PS") {
     pattern_start(tokens, part);

@@ -12,19 +12,20 @@
 //   PR n          appends copies of pattern n's records (1..999), sharing
 //                 their control curves
 //
-// Every one of them is refused while a tie is pending ("タイの指定") and
-// with a token after its last argument ("余分な指定").  All but SV, SL1,
-// SL2 and PE are refused inside a pattern ("PEがありません"; PS and PR say
-// "PS指定内").  Errors are thrown unplaced.
+// The keywords and their operands are those of setting_table.h read for
+// sung parts.  Every one of them is refused while a tie is pending
+// (Msg::TiePending) and with a token after its last argument (Msg::Extra).
+// All but SV, SL1, SL2 and PE are refused inside a pattern (Msg::NeedPE; PS
+// and PR say Msg::InsidePattern).  Errors are thrown unplaced.
 #pragma once
 
 #include "vocal/part_state.h"
-#include "vocal/vocal_tokens.h"
+#include "frontend/tokens.h"
 
 namespace scoretext::vocal {
 
 // False (nothing changed) when the first token names no such statement.
-bool take_setting(const VocalTokens& tokens, PartState& part);
-bool take_pattern(const VocalTokens& tokens, PartState& part);
+bool take_setting(const Tokens& tokens, PartState& part);
+bool take_pattern(const Tokens& tokens, PartState& part);
 
 }  // namespace scoretext::vocal
