@@ -178,24 +178,25 @@ bool ScorePart::read_group(Run& run, std::vector<Sounding>& group, std::string_v
       tokens.advance();
       return true;
     }
-    std::vector<int> notes;
+    // The notes of this word: one "*" note, or a chord.
+    const std::size_t first = group.size();
     if (token[0] == '*') {
       const std::optional<int> n = star_note_number(token);
       if (!n) throw ToolError(Msg::BadNote);
-      notes.push_back(*n);
+      group.push_back({*n, kDefaultVelocity});
     } else if (token[0] == 'V' || token[0] == '&' || token[0] == ')' || token[0] == ']') {
       throw ToolError(Msg::Malformed);
     } else {
-      notes = chord_note_numbers(tokens.current_raw());
+      for (int n : chord_note_numbers(tokens.current_raw())) group.push_back({n, kDefaultVelocity});
     }
     tokens.advance();
-    int velocity = kDefaultVelocity;
     if (!tokens.at_end() && tokens.current()[0] == 'V') {
-      check_velocity(tokens.current());
-      velocity = parse_signed(tokens.current().substr(1));
+      const std::string_view v = tokens.current();
+      if (!plain_velocity_in_range(v)) check_velocity(v);
+      const int velocity = parse_signed(v.substr(1));
+      for (std::size_t i = first; i < group.size(); ++i) group[i].velocity = velocity;
       tokens.advance();
     }
-    for (int n : notes) group.push_back({n, velocity});
   }
   return true;
 }
@@ -220,6 +221,8 @@ void ScorePart::sound(const std::vector<Sounding>& group, const std::vector<Piec
 void ScorePart::handle(Run& run) {
   const bool was_tied = run.pending_tie;
   Tokens& tokens = run.tokens;
+  length_.tie = false;
+  length_.articulation = false;
   length_.parse(tokens, Msg::Malformed);
   // The length group's words: length, ")", bracket, articulation.
   std::string_view bracket, articulation;
@@ -235,22 +238,18 @@ void ScorePart::handle(Run& run) {
     tick_ += f;
     return;
   }
-  std::vector<Sounding> group;
   std::string_view comment;
-  bool rest = false;
   if (tokens.at_end()) {
+    // A length alone: the notes of the statement before.
     if (saved_.empty() && !saved_rest_) throw ToolError(Msg::Malformed);
-    group = saved_;
-    rest = saved_rest_;
-    if (rest && length_.articulation) throw ToolError(Msg::RestArticulation);
+    if (saved_rest_ && length_.articulation) throw ToolError(Msg::RestArticulation);
   } else {
-    rest = !read_group(run, group, comment);
+    saved_.clear();
+    saved_rest_ = !read_group(run, saved_, comment);
     run.check_no_more_tokens();
-    saved_ = group;
-    saved_rest_ = rest;
   }
   if (!comment.empty()) part_.track.meta(tick_, kTextMeta, comment);
-  if (!rest) sound(group, note_pieces(f, articulation, staccato_default_, length_.tie), length_.tie);
+  if (!saved_rest_) sound(saved_, note_pieces(f, articulation, staccato_default_, length_.tie), length_.tie);
   tick_ += f;
   check_part_size(part_.track);
 }
@@ -284,7 +283,7 @@ void read_statements(StatementReader& reader, MacroTable& macros, Run& run, std:
   std::string work;
   while (reader.next(statement)) {
     reader.set_context(statement);
-    const StatementPlace place{reader.line_number(), std::string(statement)};
+    const std::string_view as_written = statement;
     if (macros.step(statement, reader.has_equals())) continue;
     run.tokens.tokenize(without_note_star(statement, work), run.config);
     if (run.tokens.empty()) throw ToolError(Msg::Malformed);
@@ -293,7 +292,7 @@ void read_statements(StatementReader& reader, MacroTable& macros, Run& run, std:
                        (first == 'P' && recognise_pattern_statement(run));
     if (taken) {
       run.out.flush();
-      part.carry_out(written, place);
+      part.carry_out(written, {reader.line_number(), std::string(as_written)});
       written.clear();
     } else {
       part.handle(run);

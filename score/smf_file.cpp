@@ -1,5 +1,7 @@
 #include "score/smf_file.h"
 
+#include <algorithm>
+
 #include "frontend/tool_error.h"
 
 namespace scoretext::score {
@@ -20,9 +22,15 @@ void append_u16(std::string& out, std::uint32_t v) {
 
 }  // namespace
 
-std::string build_smf(const std::vector<PartTrack>& tracks, std::int64_t end_tick) {
+std::string build_smf(const std::vector<PartTrack>& tracks) {
   if (tracks.size() > 0xffff) throw ToolError(Msg::OutputOverflow);
-  std::string out = "MThd";
+  // Room for the file as the events' least sizes foretell it, and a quarter
+  // more for the longer delta times.
+  std::uint64_t least = 0;
+  for (const PartTrack& t : tracks) least += t.track->least_bytes() + t.name.size() + 16;
+  std::string out;
+  out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(least + least / 4, kLargestFile + 1)));
+  out = "MThd";
   append_u32(out, 6);
   append_u16(out, 1);
   append_u16(out, static_cast<std::uint32_t>(tracks.size()));
@@ -38,7 +46,7 @@ std::string build_smf(const std::vector<PartTrack>& tracks, std::int64_t end_tic
       append_delta(out, static_cast<std::int64_t>(t.name.size()));
       out += t.name;
     }
-    t.track->write(out, end_tick, kLargestFile);
+    t.track->write(out, t.end_tick, kLargestFile);
     const std::size_t length = out.size() - length_at - kLengthField;
     for (std::size_t i = 0; i < kLengthField; ++i)
       out[length_at + i] = static_cast<char>((length >> (8 * (kLengthField - 1 - i))) & 0xff);

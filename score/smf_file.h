@@ -18,9 +18,10 @@ inline constexpr std::size_t kLargestFile = 104'857'600;
 struct PartTrack {
   std::string name;  // FF 03; empty: no name event (the conductor)
   Track* track;
+  // The track ends here, or at its last event if that is later.
+  std::int64_t end_tick = 0;
 };
 
-// Every track ends at `end_tick` or at its last event, whichever is later.
-std::string build_smf(const std::vector<PartTrack>& tracks, std::int64_t end_tick);
+std::string build_smf(const std::vector<PartTrack>& tracks);
 
 }  // namespace scoretext::score

@@ -1,6 +1,5 @@
 #include "score/song.h"
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -48,7 +47,6 @@ std::string compile_song(const CommandLine& line) {
   const bool several = line.parts.size() > 1;
   std::vector<std::unique_ptr<PartTrackData>> parts;
   std::vector<PartSettings> settings;
-  std::int64_t end = 0;
   for (const PartArgument& arg : line.parts) {
     parts.push_back(std::make_unique<PartTrackData>());
     try {
@@ -57,12 +55,13 @@ std::string compile_song(const CommandLine& line) {
       throw with_file_name(e, arg.path, several);
     }
     settings.push_back({&parts.back()->conductor, &arg.path});
-    end = std::max(end, parts.back()->end_tick);
   }
   Track conductor = merge_conductor(settings, several);
-  std::vector<PartTrack> tracks{{"", &conductor}};
-  for (std::size_t i = 0; i < parts.size(); ++i) tracks.push_back({base_name(line.parts[i].path), &parts[i]->track});
-  return build_smf(tracks, end);
+  // The conductor ends with its last event, each part where it ends.
+  std::vector<PartTrack> tracks{{"", &conductor, 0}};
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    tracks.push_back({base_name(line.parts[i].path), &parts[i]->track, parts[i]->end_tick});
+  return build_smf(tracks);
 }
 
 }  // namespace scoretext::score
