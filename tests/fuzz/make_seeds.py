@@ -2,7 +2,7 @@
 """Makes the seed corpora of the fuzz targets from the examples and the
 end-to-end cases, minimised by the targets themselves.
 
-    tests/fuzz/make_seeds.py BUILD_DIR
+    tests/fuzz/make_seeds.py BUILD_DIR [TARGET...]
 
 For each target, every file of its program's cases that stands where the
 fuzz input goes (in.txt, drumdef.txt, in.mid, ...) and the matching example
@@ -38,6 +38,8 @@ TARGETS = {
     "ardic": ("ardic", "in.mid", []),
     "belvar": ("belvar", "in.mid", []),
     "ostrin": ("ostrin", "a.mid", []),
+    "score_text": ("scoremidi", "in.txt", ["chords.txt", "melody.txt", "song/melody.txt"]),
+    "score_vocal": ("scoremidi", "in.txt", ["vocal.txt", "song/vocal.txt"]),
 }
 LARGEST_SEED = 8 * 1024
 
@@ -63,7 +65,9 @@ def example_inputs(names):
 
 def main():
     build = os.path.abspath(sys.argv[1])
-    for target, (folder, name, examples) in TARGETS.items():
+    chosen = sys.argv[2:] or list(TARGETS)
+    for target in chosen:
+        folder, name, examples = TARGETS[target]
         fuzzer = os.path.join(build, "bin", f"fuzz_{target}")
         if not os.path.exists(fuzzer):
             print(f"{target}: not built, skipped")

@@ -13,6 +13,7 @@
 //                    once (a drum map, a template, a fixed in-file)
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -65,7 +66,10 @@ std::string make_work_folder() {
 }
 
 std::string work_folder;
-int start_folder = -1;
+int work_fd = -1;       // the work folder, entered for each run
+int start_folder = -1;  // the folder the fuzzer was started in
+int input_fd = -1;      // the input file, rewritten for each run
+DIR* listing = nullptr; // the work folder, listed after each run
 
 void remove_work_folder() {
   if (DIR* dir = ::opendir(work_folder.c_str())) {
@@ -82,17 +86,17 @@ void remove_work_folder() {
 // command line.  Anything else is a file the program left behind.
 std::vector<std::string> known_names;
 
+// The folder is held open and read again from its start: no descriptor, no
+// buffer and no path lookup per run.
 void check_no_stray_files() {
-  DIR* dir = ::opendir(work_folder.c_str());
-  if (!dir) give_up("cannot list the work folder");
-  while (const dirent* entry = ::readdir(dir)) {
-    const std::string name = entry->d_name;
+  ::rewinddir(listing);
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string_view name = entry->d_name;
     if (name == "." || name == "..") continue;
     bool known = false;
     for (const std::string& k : known_names) known = known || k == name;
-    if (!known) give_up("the program left " + name + " behind");
+    if (!known) give_up("the program left " + std::string(name) + " behind");
   }
-  ::closedir(dir);
 }
 
 // A finding: reported to the fuzzer as a crash, after the work folder is
@@ -103,17 +107,32 @@ void check_no_stray_files() {
   std::abort();
 }
 
-void write_input(const std::uint8_t* data, std::size_t size) {
+void open_input() {
   const std::string path = work_folder + "/" + FUZZ_INPUT;
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) give_up("cannot write the input file");
+  input_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (input_fd < 0) give_up("cannot write the input file");
+}
+
+// The input file keeps its inode from run to run: emptied and written again
+// through the descriptor held since the start, which is the file the program
+// opens by its name as long as nothing replaced it (checked after each run).
+void write_input(const std::uint8_t* data, std::size_t size) {
+  if (::ftruncate(input_fd, 0) != 0) give_up("cannot empty the input file");
+  off_t at = 0;
   while (size > 0) {
-    const ssize_t done = ::write(fd, data, size);
+    const ssize_t done = ::pwrite(input_fd, data, size, at);
     if (done <= 0) give_up("cannot write the input file");
     data += done;
+    at += done;
     size -= static_cast<std::size_t>(done);
   }
-  ::close(fd);
+}
+
+void check_input_in_place() {
+  struct stat held, named;
+  if (::fstat(input_fd, &held) != 0 || ::fstatat(work_fd, FUZZ_INPUT, &named, 0) != 0 ||
+      held.st_ino != named.st_ino || held.st_dev != named.st_dev)
+    give_up(std::string("the program replaced or removed ") + FUZZ_INPUT);
 }
 
 }  // namespace
@@ -129,6 +148,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   known_names.push_back(FUZZ_INPUT);
   start_folder = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (start_folder < 0) give_up("cannot hold the current folder");
+  work_fd = ::open(work_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  listing = ::opendir(work_folder.c_str());
+  if (work_fd < 0 || !listing) give_up("cannot hold the work folder");
+  open_input();
   std::atexit(remove_work_folder);
   return 0;
 }
@@ -140,10 +163,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
-  if (::chdir(work_folder.c_str()) != 0) give_up("cannot enter " + work_folder);
+  if (::fchdir(work_fd) != 0) give_up("cannot enter " + work_folder);
   const int status = scoretext_tool_main(static_cast<int>(words.size()), argv.data());
   if (::fchdir(start_folder) != 0) give_up("cannot go back to the start folder");
   if (status != 0 && status != 1) give_up("exit status " + std::to_string(status));
   check_no_stray_files();
+  check_input_in_place();
   return 0;
 }
