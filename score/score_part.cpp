@@ -259,46 +259,33 @@ void ScorePart::finish() {
   part_.end_tick = tick_;
 }
 
-// Turns !NON *C4, !NOFF *C4 and !PP *C4 50, as the text tools write them,
-// into the form the front end checks: the note without its "*".
-std::string_view without_note_star(std::string_view statement, std::string& work) {
-  const std::size_t blank = statement.find(' ');
-  if (statement.empty() || statement[0] != '!' || blank == std::string_view::npos) return statement;
-  std::string keyword(statement.substr(1, blank - 1));
-  upper_case(keyword.data(), keyword.size());
-  if (keyword != "NON" && keyword != "NOFF" && keyword != "PP") return statement;
-  const std::size_t note = statement.find_first_not_of(' ', blank);
-  if (note == std::string_view::npos || statement[note] != '*') return statement;
-  work.assign(statement.substr(0, note));
-  work.append(statement.substr(note + 1));
-  return work;
+// !NON *C4, !NOFF *C4 and !PP *C4 50, as the text tools write them, are
+// tokenized again in the form the front end checks: the note without its
+// "*".  (MIDI statements hold no quotes, so the tokens joined by blanks are
+// the statement.)
+void drop_note_star(Tokens& tokens, const ToolConfig& config, std::string& work) {
+  const std::string_view keyword = tokens.at(0);
+  if (keyword != "!NON" && keyword != "!NOFF" && keyword != "!PP") return;
+  if (tokens.size() < 2 || tokens.at(1).size() < 2 || tokens.at(1)[0] != '*') return;
+  work.clear();
+  for (std::size_t i = 0; i < tokens.size(); ++i) {
+    const std::string_view raw = tokens.raw_at(i);
+    if (i > 0) work += ' ';
+    work.append(i == 1 ? raw.substr(1) : raw);
+  }
+  tokens.tokenize(work, config);
 }
 
-void read_statements(StatementReader& reader, MacroTable& macros, Run& run, std::string& written,
-                     ScorePart& part) {
-  run.pending_tie = false;
-  run.patterns = PatternState{};
-  run.reset_note_state();
-  std::string_view statement;
-  std::string work;
-  while (reader.next(statement)) {
-    reader.set_context(statement);
-    const std::string_view as_written = statement;
-    if (macros.step(statement, reader.has_equals())) continue;
-    run.tokens.tokenize(without_note_star(statement, work), run.config);
-    if (run.tokens.empty()) throw ToolError(Msg::Malformed);
-    const char first = run.tokens.at(0).front();
-    const bool taken = ((first == 'S' || first == '!') && recognise_setting(run)) ||
-                       (first == 'P' && recognise_pattern_statement(run));
-    if (taken) {
-      run.out.flush();
-      part.carry_out(written, {reader.line_number(), std::string(as_written)});
-      written.clear();
-    } else {
-      part.handle(run);
-    }
-  }
-  part.finish();
+// The front end's checks, then what the statement does: `recognise` is the
+// front end's recogniser, which writes the checked statement.
+template <typename Recognise>
+bool take_checked(Run& run, std::string& written, const StatementReader& reader, ScorePart& part,
+                  Recognise&& recognise) {
+  if (!recognise(run)) return false;
+  run.out.flush();
+  part.carry_out(written, {reader.line_number(), std::string(reader.context())});
+  written.clear();
+  return true;
 }
 
 }  // namespace
@@ -309,12 +296,24 @@ void check_part_size(const Track& track) {
 
 void read_score_part(StatementReader& reader, int channel, PartTrackData& part) {
   static const ToolConfig config = score_config();
-  std::string written;
+  std::string written, work;
   Output out(written);
   ScorePart notes(channel, part);
   Run run(config, out, notes);
   MacroTable macros;
-  placed_at_statement(reader, [&] { read_statements(reader, macros, run, written, notes); });
+  auto settings = handler_of([&](Tokens& tokens) {
+    drop_note_star(tokens, config, work);
+    return take_checked(run, written, reader, notes, recognise_setting);
+  });
+  auto patterns = handler_of(
+      [&](Tokens&) { return take_checked(run, written, reader, notes, recognise_pattern_statement); });
+  auto note_statement = handler_of([&](Tokens&) {
+    notes.handle(run);
+    return true;
+  });
+  run.reset_note_state();
+  run_statements(reader, macros, run.tokens, config, {&settings, &patterns, &note_statement});
+  notes.finish();
 }
 
 }  // namespace scoretext::score

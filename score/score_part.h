@@ -19,7 +19,11 @@
 //   PS, PE, PR      a pattern's events recorded and replayed; PR of a
 //                   pattern not yet defined is "定義番号が設定されていません"
 //
-// Errors are thrown placed at the statement (unplaced: the file's own form).
+// The part goes through the front end's statement loop (main_loop.h) with
+// three handlers: the front end's settings and MIDI statements, then its
+// patterns, each checked and written as the text tools write them and then
+// carried out from that checked form; and the note statement of this file.
+// Errors are thrown placed at the statement.
 #pragma once
 
 #include "frontend/statement_reader.h"
