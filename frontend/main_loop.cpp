@@ -39,9 +39,11 @@ void run_statement_loop(StatementReader& reader, MacroTable& macros, Tokens& tok
                         const StatementHandlers& handlers) {
   const bool whole_line = config.error_context == ErrorContext::LineAsRead;
   std::string_view statement;
+  std::string work;
   while (reader.next(statement)) {
     reader.set_context(whole_line ? reader.line_as_read() : statement);
     if (macros.step(statement, reader.has_equals())) continue;
+    if (handlers.rewrite != nullptr) statement = handlers.rewrite(statement, work);
     tokens.tokenize(statement, config);
     if (tokens.empty()) throw ToolError(Msg::Malformed);
     StatementHandler* first = handler_for(handlers, tokens.at(0));

@@ -17,12 +17,18 @@
 // (settings.h, setting_table.h), its pattern blocks (pattern_blocks.h) and
 // the tool's NoteStatementHandler.  vastrel gives its own SB and ST and its
 // instrument statement (smf_part.h); sirenta its settings, its recorded
-// patterns and its sung note (vocal_reader.h).
+// patterns and its sung note (vocal_reader.h).  A compiler of score text
+// builds a Run for the front end's checks and wraps recognise_setting and
+// recognise_pattern_statement in handlers that also carry the statement
+// out; its notes reuse the sung-note grammar and timing (sung_note.h) and
+// sirenta's records; `rewrite` turns its written forms (such as "*C4" in a
+// MIDI statement) into the ones the front end checks.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <new>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -63,6 +69,9 @@ struct StatementHandlers {
   StatementHandler* patterns = nullptr;
   // Must be set.  A statement it declines is Msg::Malformed.
   StatementHandler* notes = nullptr;
+  // Optional: turns a statement, its macros expanded, into the form the
+  // handlers read, before it is tokenized (`work` may hold the result).
+  std::string_view (*rewrite)(std::string_view statement, std::string& work) = nullptr;
 };
 
 // Which handler a statement's first character selects.  Every keyword of

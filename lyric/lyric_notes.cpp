@@ -1,46 +1,40 @@
 #include "lyric/lyric_notes.h"
 
-#include "frontend/length_group.h"
+#include <optional>
+
 #include "frontend/note_name.h"
-#include "frontend/score_tables.h"
-#include "frontend/signed_number.h"
 #include "frontend/tool_error.h"
 #include "vocal/note_attributes.h"
+#include "vocal/sung_note.h"
 
 namespace scoretext::lyric {
 
 namespace {
 
-// The articulations of a sung note: DL, DL1..DL4, S, S0..S8, &101..&200.
-bool is_sung_articulation(std::string_view t) {
-  if (!t.empty() && t[0] == '&') return t.size() == 4 && is_ampersand_token(t) && t != "&100";
-  return is_articulation_token(t);
-}
+using vocal::kLyricDialect;
 
 struct SungLength {
   bool tie = false;
   bool articulation = false;
 };
 
-// The length group of a sung note, written into `line`.  Unlike the other
-// tools', the tie ends it: 4 ) ]3 C4 has no note.
+// The length group of a sung note, written into `line`.  The tie ends it:
+// 4 ) ]3 C4 has no note.
 SungLength parse_length(Tokens& tokens, std::string& line) {
+  vocal::SungLength read;
+  if (!vocal::read_sung_length(tokens, kLyricDialect, read)) throw ToolError(Msg::Malformed);
   SungLength group;
-  if (!is_length_token(tokens.current())) throw ToolError(Msg::Malformed);
-  line.append(tokens.current());
-  tokens.advance();
-  if (tokens.current() == ")") {
-    group.tie = true;
+  group.tie = read.tie;
+  line.append(read.length);
+  if (read.tie) {
     line.append(" )");
-    tokens.advance();
     return group;
   }
-  if (is_bracket_token(tokens.current())) {
+  if (!read.bracket.empty()) {
     line.push_back(' ');
-    line.append(tokens.current());
-    tokens.advance();
+    line.append(read.bracket);
   }
-  if (is_sung_articulation(tokens.current())) {
+  if (vocal::is_sung_articulation(tokens.current())) {
     group.articulation = true;
     line.push_back(' ');
     line.append(tokens.current());
@@ -48,10 +42,6 @@ SungLength parse_length(Tokens& tokens, std::string& line) {
   }
   return group;
 }
-
-bool is_quoted(std::string_view token) { return !token.empty() && token[0] == '"'; }
-
-bool is_dropped_text(std::string_view token) { return token.starts_with("LY\"") || token.starts_with("PH\""); }
 
 }  // namespace
 
@@ -81,17 +71,15 @@ void LyricNotes::note(Tokens& tokens) {
   line_.append("  ");
   line_.append(normalise_note(name));
   tokens.advance();
-  const std::string_view velocity = tokens.current();
-  const bool velocity_given = !velocity.empty() && velocity[0] == 'V';
+  const std::optional<vocal::SungVelocity> velocity = vocal::read_sung_velocity(tokens, kLyricDialect);
+  const bool velocity_given = velocity.has_value();
   if (velocity_given) {
-    const std::int32_t value = parse_signed(velocity.substr(1));
-    if (value < 0 || value > kVelocityMax) throw ToolError(Msg::VelocityRange);
     line_.push_back(' ');
-    line_.append(velocity);
-    tokens.advance();
+    line_.append(velocity->token);
   }
   // The input's own lyric gives way to the next entry of the lyric file.
-  if (is_quoted(tokens.current())) tokens.advance();
+  std::string_view own_lyric;
+  vocal::read_lyric_token(tokens, own_lyric);
   if (next_entry_ < lyrics_.size()) {
     line_.append(" \"");
     line_.append(lyrics_[next_entry_]);
@@ -107,7 +95,7 @@ void LyricNotes::attributes(Tokens& tokens, bool velocity_given) {
   bool first = true;
   for (; !tokens.at_end(); tokens.advance()) {
     const std::string_view token = tokens.current();
-    if (is_dropped_text(token)) continue;
+    if (vocal::is_text_token(token)) continue;
     if (!checks.take(token)) throw ToolError(Msg::AttributeUnknown);
     line_.append(first ? "  " : " ");
     line_.append(token);

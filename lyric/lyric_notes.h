@@ -1,5 +1,7 @@
 // nolwen's note statement: one sung note (or a rest, or a tie continuation)
-// that takes the next lyric entry.
+// that takes the next lyric entry, read with the grammar of sung_note.h as
+// nolwen reads it (kLyricDialect: the tie ends the length group, any token
+// beginning with "V" after the note is its velocity).
 //
 //   length [")" | "]2".."]9"] [articulation]   the length group; a tie ends it
 //   X                                           a rest: no entry taken

@@ -1,26 +1,15 @@
 #include "vocal/vocal_note.h"
 
-#include <array>
 #include <optional>
 #include <string>
 
-#include "frontend/score_tables.h"
-#include "frontend/signed_number.h"
 #include "frontend/tool_error.h"
 #include "vocal/note_attributes.h"
+#include "vocal/sung_note.h"
 
 namespace scoretext::vocal {
 
 namespace {
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// Takes the current token when it is `token`.
-bool take(Tokens& tokens, std::string_view token) {
-  if (tokens.at_end() || tokens.current() != token) return false;
-  tokens.advance();
-  return true;
-}
 
 // How a note shares its length f with the silence around it.
 struct Timing {
@@ -30,38 +19,6 @@ struct Timing {
   bool delay = false;
   bool staccato = false;
 };
-
-// "DL" and "DL1" to "DL4": the delay's divisor.
-std::optional<int> delay_divisor(std::string_view token) {
-  if (token == "DL" || token == "DL1") return 4;
-  if (token == "DL2") return 8;
-  if (token == "DL3") return 16;
-  if (token == "DL4") return 32;
-  return std::nullopt;
-}
-
-// "S" and "S0" to "S8": the staccato's number.
-std::optional<int> staccato_number(std::string_view token) {
-  if (token == "S") return 1;
-  if (token.size() == 2 && token[0] == 'S' && token[1] >= '0' && token[1] <= '8') return token[1] - '0';
-  return std::nullopt;
-}
-
-// The sounding part of a note of f ticks under staccato n; the rest after
-// it takes the remainder.
-std::int64_t staccato_note(int n, std::int64_t f) {
-  switch (n) {
-    case 1: return f / 2;
-    case 2: return f / 4;
-    case 3: return f / 3;
-    case 4: return f / 2 + f / 4;
-    case 5: return f - f / 8;
-    case 6: return f - f / 16;
-    case 7: return f - f / 32;
-    case 8: return f - (2 * f) / 3;
-    default: return f;
-  }
-}
 
 Timing note_timing(Tokens& tokens, const PartState& part, std::int64_t f, bool tie) {
   Timing timing;
@@ -90,12 +47,11 @@ Timing note_timing(Tokens& tokens, const PartState& part, std::int64_t f, bool t
 int articulation_code(Tokens& tokens, const Timing& timing, bool tie) {
   const std::string_view token = tokens.current();
   if (token.empty() || token[0] != '&') return 0;
-  const bool digits = token.size() == 4 && is_digit(token[1]) && is_digit(token[2]) && is_digit(token[3]);
-  const int number = digits ? (token[1] - '0') * 100 + (token[2] - '0') * 10 + (token[3] - '0') : 0;
-  if (number < 101 || number > 200) throw ToolError(Msg::ArticulationCode);
+  const std::optional<int> number = articulation_number(token);
+  if (!number) throw ToolError(Msg::ArticulationCode);
   if (tie || timing.delay || timing.staccato) throw ToolError(Msg::ArticulationWithTie);
   tokens.advance();
-  return number + 1;
+  return *number + 1;
 }
 
 // A lyric or phonetic text: at most 20 bytes, no control byte but the tab
@@ -142,8 +98,8 @@ void lyric_token(std::string_view raw, VocalRecord& note, Texts& texts) {
 
 // LY"lyric" and PH"phonetic", each once, the lyric token counting.
 bool text_token(std::string_view upper, std::string_view raw, VocalRecord& note, Texts& texts) {
-  const bool lyric = upper.starts_with("LY\"");
-  if (!lyric && !upper.starts_with("PH\"")) return false;
+  if (!is_text_token(upper)) return false;
+  const bool lyric = upper[0] == 'L';
   const Msg message = lyric ? Msg::LyricText : Msg::PhoneticText;
   if (lyric ? texts.lyric_given : texts.phonetic_given) throw ToolError(message);
   const std::string_view text = quoted_text(raw, 3, message);
@@ -170,19 +126,13 @@ VocalRecord sung_note(Tokens& tokens, const PartState& part, std::int64_t length
   tokens.advance();
 
   NoteAttributes attributes;
-  const std::string_view v = tokens.current();
-  if (v.size() >= 2 && v[0] == 'V' && is_digit(v[1])) {
-    const std::int32_t velocity = parse_signed(v.substr(1));
-    if (velocity < 0 || velocity > kVelocityMax) throw ToolError(Msg::NoteOnVelocityRange);
-    note.velocity = velocity;
+  if (const std::optional<SungVelocity> velocity = read_sung_velocity(tokens, kSirentaDialect)) {
+    note.velocity = velocity->value;
     attributes.velocity_given();
-    tokens.advance();
   }
   Texts texts;
-  if (!tokens.at_end() && tokens.current()[0] == '"') {
-    lyric_token(tokens.current_raw(), note, texts);
-    tokens.advance();
-  }
+  std::string_view lyric;
+  if (read_lyric_token(tokens, lyric)) lyric_token(lyric, note, texts);
   for (; !tokens.at_end(); tokens.advance()) {
     if (text_token(tokens.current(), tokens.current_raw(), note, texts)) continue;
     if (!attributes.take(tokens.current())) throw ToolError(Msg::AttributeUnknown);
@@ -225,48 +175,13 @@ void append_note(PartState& part, VocalRecord note) {
 
 }  // namespace
 
-std::vector<std::int64_t> articulation_pieces(int code, std::int64_t length) {
-  const std::int64_t l = length;
-  std::vector<std::int64_t> pieces;
-  if (code >= 102 && code <= 107) {
-    constexpr std::array<int, 6> kDivisors = {2, 3, 4, 8, 16, 32};
-    pieces = {l / kDivisors[static_cast<std::size_t>(code - 102)], 0};
-  } else if (code >= 108 && code <= 111) {
-    const std::int64_t q = l / (code <= 109 ? 16 : 32);
-    pieces = {q, code % 2 == 0 ? q : 2 * q, 0};
-  } else if (code >= 112 && code <= 117) {
-    const std::size_t m = static_cast<std::size_t>(code - 109);
-    pieces.assign(m, l / static_cast<std::int64_t>(m));
-  } else if (code == 118 || code == 119) {
-    const std::int64_t q = l / 16;
-    pieces = code == 118 ? std::vector<std::int64_t>{2 * q, 2 * q, 4 * q, 0}
-                         : std::vector<std::int64_t>{8 * q, 4 * q, 2 * q, 0};
-  } else if (code == 120 || code == 121) {
-    const std::int64_t q = l / 32;
-    pieces = code == 120 ? std::vector<std::int64_t>{2 * q, 2 * q, 4 * q, 8 * q, 0}
-                         : std::vector<std::int64_t>{16 * q, 8 * q, 4 * q, 2 * q, 0};
-  } else {
-    return {l};
-  }
-  // The last piece takes what the others leave, so no tick is lost.
-  std::int64_t others = 0;
-  for (std::size_t i = 0; i + 1 < pieces.size(); ++i) others += pieces[i];
-  pieces.back() = l - others;
-  return pieces;
-}
-
 bool take_note(Tokens& tokens, PartState& part) {
-  const std::optional<int> ticks = length_ticks(tokens.current());
-  if (!ticks) return false;
-  tokens.advance();
-  std::int64_t f = *ticks;
-  const bool tie = take(tokens, ")");
+  SungLength group;
+  if (!read_sung_length(tokens, kSirentaDialect, group)) return false;
+  const bool tie = group.tie;
   if (tie && part.staccato_default != 0) throw ToolError(Msg::TiePending);
-  const std::string_view bracket = tokens.current();
-  if (bracket.size() == 2 && bracket[0] == ']' && bracket[1] >= '2' && bracket[1] <= '9') {
-    f /= bracket[1] - '0';
-    tokens.advance();
-  }
+  std::int64_t f = group.ticks;
+  f /= group.divisor;
 
   if (tokens.current() == "X") {
     tokens.advance();

@@ -1,5 +1,6 @@
 // The note statement of a sung part, the statement that begins with a
-// length ("14" .. "64..", score_tables.h):
+// length ("14" .. "64..", score_tables.h), read with the grammar of
+// sung_note.h as sirenta reads it (kSirentaDialect):
 //
 //   length [")"] ["]2".."]9"] X                      a rest
 //   length [")"] ["]2".."]9"]                        while a tie is pending:
@@ -22,16 +23,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "vocal/part_state.h"
 #include "frontend/tokens.h"
+#include "vocal/part_state.h"
+#include "vocal/sung_note.h"
 
 namespace scoretext::vocal {
 
 bool take_note(Tokens& tokens, PartState& part);
-
-// The lengths of the pieces that articulation code `code` (102..201) splits
-// a note of `length` ticks into, the note's own first; they add up to
-// `length`.  Codes from 122 on do not split.
-std::vector<std::int64_t> articulation_pieces(int code, std::int64_t length);
 
 }  // namespace scoretext::vocal
