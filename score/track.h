@@ -31,6 +31,8 @@ class Track {
   void meta(std::int64_t tick, int type, std::string_view text);
 
   std::size_t size() const { return events_.size(); }
+  // Room for `events` events, so that a large part is not copied as it grows.
+  void reserve(std::size_t events) { events_.reserve(events); }
   // Appends copies of the events [first, last), each `shift` ticks later,
   // in their order: a pattern replayed.
   void replay(std::size_t first, std::size_t last, std::int64_t shift);
