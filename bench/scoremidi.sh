@@ -39,20 +39,25 @@ python3 - "$build/bin" "$work" <<'PY'
 import os, statistics, subprocess, sys, time
 bin_dir, work = os.path.abspath(sys.argv[1]), sys.argv[2]
 def measure(part):
-    times, peak = [], 0
+    times, cpu, peak = [], [], 0
     for _ in range(5):
         start = time.perf_counter()
         child = subprocess.Popen([os.path.join(bin_dir, "scoremidi"), part, "out.mid"], cwd=work)
         _, status, usage = os.wait4(child.pid, 0)
         times.append(time.perf_counter() - start)
+        cpu.append(usage.ru_utime + usage.ru_stime)
         if status != 0:
             sys.exit(f"scoremidi {part}: status {status}")
         peak = max(peak, usage.ru_maxrss // 1024)
-    return statistics.median(times), peak
-one, one_mb = measure("million.txt")
-four, four_mb = measure("four-million.txt")
-print(f"1,000,000 notes: {one:.3f} s, {one_mb} MB")
-print(f"4,000,000 notes: {four:.3f} s, {four_mb} MB ({four / one:.2f} times the time)")
+    return statistics.median(times), statistics.median(cpu), peak
+# On a machine that other work keeps busy the wall time exceeds the time the
+# program spends on the processor: both are shown, and the load.
+print(f"load average {os.getloadavg()[0]:.1f} on {os.cpu_count()} processors")
+one, one_cpu, one_mb = measure("million.txt")
+four, four_cpu, four_mb = measure("four-million.txt")
+print(f"1,000,000 notes: {one:.3f} s ({one_cpu:.3f} s on the processor), {one_mb} MB")
+print(f"4,000,000 notes: {four:.3f} s ({four_cpu:.3f} s on the processor), {four_mb} MB "
+      f"({four / one:.2f} times the time)")
 ok = one < 1.0 and one_mb < 200 and four < 5 * one
 print("goals met" if ok else "goals NOT met: under 1 s and 200 MB, 4 times the notes under 5 times the time")
 sys.exit(0 if ok else 1)
