@@ -98,9 +98,9 @@ def signed(lo, hi):
 # ---------------------------------------------------------------------------
 # Token shapes.
 
-TC = r"(?:[^ ;/]|/(?!/))"          # one character of a token
+TC = r"(?:[^ ;/=]|/(?!/))"         # one character of a token ("=" begins a macro use)
 TOK = TC + "+"                      # a whole token
-END = r"(?=[ ;]|//|$)"              # where a token ends
+END = r"(?=[ ;=]|//|$)"             # where a token ends
 START = r"(?:^|(?<=;)) *"           # the start of a statement
 STMT_END = r"(?=;|//|$)"
 NO_MACRO = r"(?!(?:[^;/=]|/(?!/))*=)"  # the statement holds no "="
@@ -129,7 +129,7 @@ def sc(name):
 
 def tok(regex):
     """A whole token that is exactly regex."""
-    return r"(?<![^ ;])(?:" + regex + ")" + END
+    return r"(?<![^ ;=\"])(?:" + regex + ")" + END
 
 
 def invalid(what):
@@ -145,6 +145,13 @@ def rule_comment():
 
 def rule_separator():
     return {"name": sc("punctuation.separator.statement"), "match": ";"}
+
+
+def rule_empty_statement():
+    """A ";" that closes an empty statement: one at the start of a line, or
+    one followed by nothing but blanks and another ";"."""
+    return {"match": "^ *(;)|(;)(?= *;)",
+            "captures": {"1": {"name": invalid("empty-statement")}, "2": {"name": invalid("empty-statement")}}}
 
 
 def rule_macro_use():
@@ -371,6 +378,18 @@ def rule_quote(kind):
                          "2": {"name": invalid("quote")}}}
 
 
+def rule_rest_after_artic():
+    """The rest mark right after an articulation token: a rest cannot be
+    played staccato or split."""
+    return {"match": r"\G(?<=[ ](?:[Ss][0-8]?|[Dd][Ll][1-4]?|&[0-9]{2}|&[0-9]{3})) +([Xx])" + END,
+            "captures": {"1": {"name": invalid("rest")}}}
+
+
+def rule_lone_velocity():
+    """A velocity right after the length group, with no note before it."""
+    return {"match": r"\G +([Vv]" + TC + "*)", "captures": {"1": {"name": invalid("velocity")}}}
+
+
 def rule_length_token():
     return {"name": sc("constant.numeric.length"), "match": tok(LENGTHS)}
 
@@ -464,11 +483,12 @@ def talven_chord():
     return "(?:" + "|".join(alts) + ")"
 
 
-def chord_note_rest(chord):
+def chord_note_rest(chord, lone_velocity):
     """After the length group of a chord statement: a rest, a chord name and
-    one velocity, or notes written with "*"."""
+    one velocity, or notes written with "*"; with lone_velocity (talven) also
+    a velocity alone, the new velocity of the repeated chord."""
     chord_scope = sc("entity.name.chord")
-    return [
+    return [rule_rest_after_artic()] + ([] if lone_velocity else [rule_lone_velocity()]) + [
         {"name": sc("meta.rest"), "begin": r"\G +([Xx])" + END,
          "beginCaptures": {"1": {"name": sc("constant.language.rest")}},
          "end": STMT_END,
@@ -559,7 +579,7 @@ def grammar(name, scope_name, statements, body, macro_statement=True):
         "name": name,
         "scopeName": scope_name,
         "comment": "Written by editors/make_grammars.py; edit that, not this file.",
-        "patterns": [rule_comment(), rule_separator(),
+        "patterns": [rule_comment(), rule_empty_statement(), rule_separator(),
                      rule_macro_definition(body)] + lenient + statements,
     }
 
@@ -577,7 +597,7 @@ def build():
     rest_region = {"name": sc("meta.rest"), "begin": r"\G +([Xx])" + END,
                    "beginCaptures": {"1": {"name": sc("constant.language.rest")}}, "end": STMT_END,
                    "patterns": [{"name": invalid("extra-token"), "match": TOK}]}
-    score_rest = [rest_region, rule_quote("comment"), rule_rest(), rule_star_note(), rule_bad_star_note(),
+    score_rest = [rule_rest_after_artic(), rule_lone_velocity(), rest_region, rule_quote("comment"), rule_rest(), rule_star_note(), rule_bad_star_note(),
                   rule_plain_note(), rule_bad_plain_note(), rule_velocity(), rule_bad_velocity(),
                   {"name": sc("entity.name.chord"), "match": tok("[1-3]?" + ROOT_NAME + TC + "*")}]
     score_body = [rule_star_note(), rule_plain_note(), rule_bad_plain_note(), rule_bad_star_note()]
@@ -592,7 +612,7 @@ def build():
                   {"name": sc("entity.name.chord"), "match": tok(chord)}]
     grammars["scoretext-chords"] = grammar(
         "Score text chords (talven2)", "source.scoretext.chords",
-        front_statements("talven2") + note_statement(chord_note_rest(chord)) + bad_first_token(),
+        front_statements("talven2") + note_statement(chord_note_rest(chord, False)) + bad_first_token(),
         body_tokens(chord_body))
 
     # talven.
@@ -601,7 +621,7 @@ def build():
                 {"name": sc("entity.name.chord"), "match": tok(old)}]
     grammars["scoretext-chords-old"] = grammar(
         "Score text chords (talven)", "source.scoretext.chords-old",
-        front_statements("talven", with_cc=False) + note_statement(chord_note_rest(old)) + bad_first_token(),
+        front_statements("talven", with_cc=False) + note_statement(chord_note_rest(old, True)) + bad_first_token(),
         body_tokens(old_body))
 
     # gessan.
@@ -609,7 +629,7 @@ def build():
     tab_rules = [{"name": sc("constant.numeric.tablature"), "match": tok(tab),
                   "captures": {}},
                  {"name": invalid("tablature"), "match": tok("[0-9]" + TC + "*")}]
-    tab_rest = [{"name": sc("meta.rest"), "begin": r"\G +([Xx])" + END,
+    tab_rest = [rule_rest_after_artic(), rule_lone_velocity(), {"name": sc("meta.rest"), "begin": r"\G +([Xx])" + END,
                  "beginCaptures": {"1": {"name": sc("constant.language.rest")}}, "end": STMT_END,
                  "patterns": [{"name": invalid("extra-token"), "match": TOK}]}] + tab_rules + [
         rule_velocity(), rule_bad_velocity(), {"name": invalid("extra-token"), "match": TOK}]
@@ -623,7 +643,7 @@ def build():
     drum_vel = {"match": tok("([Vv]" + unsigned(0, 127) + ")|([Vv][0-9]" + TC + "*)"),
                 "captures": {"1": {"name": sc("constant.numeric.velocity")},
                              "2": {"name": invalid("velocity")}}}
-    drum_rest = [{"name": sc("meta.rest"), "begin": r"\G +([Xx])" + END,
+    drum_rest = [rule_rest_after_artic(), {"name": sc("meta.rest"), "begin": r"\G +([Xx])" + END,
                   "beginCaptures": {"1": {"name": sc("constant.language.rest")}}, "end": STMT_END,
                   "patterns": [{"name": invalid("extra-token"), "match": TOK}]},
                  drum_vel, {"name": invalid("tie"), "match": tok(r"\)|" + BRACKET)},
@@ -804,11 +824,11 @@ def vim_rx(py):
     return out.replace("(?:", "%(")
 
 
-V_TC = r"%([^ ;/]|/%(/)@!)"
+V_TC = r"%([^ ;/=]|/%(/)@!)"
 V_TOK = V_TC + "+"
 V_NOTEQ = r"%(\=)@!"                 # a token that is no macro use
-V_END = r"%([ ;]|//|$)@="
-V_BEG = r"%(^|[ ;])@<="
+V_END = r"%([ ;=]|//|$)@="
+V_BEG = r"%(^|[ ;=\"])@<="
 V_SST = r"%(^|;) *"
 
 
@@ -910,13 +930,15 @@ def vim_front(v, tool):
 def vim_common_tail(v):
     """Items that win over everything else where they start: macros, the
     statement separator and comments."""
-    v.match("scoretextError", V_BEG + r"\=" + V_TC + "*")
-    v.match("scoretextMacroUse", V_BEG + r"\=[mM]:" + "%(" + V_TC + "{0,9}" + V_END + ")@=")
+    # A "=" anywhere, also inside a token, begins a macro use.
+    v.match("scoretextError", r"\=" + V_TC + "*")
+    v.match("scoretextMacroUse", r"\=[mM]:" + "%(" + V_TC + "{0,9}" + V_END + ")@=")
     v.match("scoretextMacroRef", v_after(r"\=[mM]:") + V_TC + "{1,9}" + V_END)
     v.match("scoretextError", v_after(V_SST) + r"\=[dD]" + V_TC + "*")
     v.match("scoretextMacroDef", v_after(V_SST) + r"\=[dD]:" + "%(%(%(\=)@!" + V_TC + "){0,9} )@=")
     v.match("scoretextMacroName", v_after(V_SST + r"\=[dD]:") + "%(%(\=)@!" + V_TC + "){1,9}%( )@=")
     v.match("scoretextSeparator", ";")
+    v.match("scoretextError", "%(^ *)@<=;|;%( *;)@=")
     v.match("scoretextComment", "//.*$")
 
 
@@ -946,11 +968,17 @@ def vim_length_group(v, length, artic, tie=True, bracket=True):
     def write_items():
         for g, body, context, ic in items:
             v.token(g, body, context, ignore_case=ic)
+    write_items.artic_group = (V_SST + "%(" + lv + ")" + ("%( +" + vim_rx(BRACKET) + ")?" if bracket else "")
+                               + " +" + vim_rx(artic.replace("(?i:", "(?:"))) if artic else None
     return group, write_items
 
 
-def vim_rest(v, group):
+def vim_rest(v, group, artic_group=None, lone_velocity=False):
     v.token("scoretextRest", "[Xx]", group + " +")
+    if artic_group:
+        v.token("scoretextError", "[Xx]", artic_group + " +")
+    if lone_velocity:
+        v.token("scoretextError", "[Vv]" + V_TC + "*", group + " +")
     v.match("scoretextError", v_after(group + " +[Xx]%( +" + V_TOK + ")* +") + V_TOK)
 
 
@@ -1020,7 +1048,7 @@ def vim_file(dialect):
         vim_velocity(v)
         v.token("scoretextChord", "[1-3]?[A-G][b#]?" + V_TC + "*%([A-Ga-g](-1|[0-7])(##?|[Bb][Bb]?|[Nn])?)@<!", rest_of)
         vim_note_tokens(v, star=True, plain=True)
-        vim_rest(v, group)
+        vim_rest(v, group, group_items.artic_group, lone_velocity=True)
         vim_quotes(v, "scoretextQuoted")
     elif dialect in ("chords", "chords_old"):
         chord = vim_rx(talven2_chord() if dialect == "chords" else talven_chord())
@@ -1032,7 +1060,7 @@ def vim_file(dialect):
         vim_note_tokens(v, star=True, plain=False)
         v.match(err, v_after(group + " +%(" + chord + ") +[Vv]" + V_TC + "* +%(" + V_TOK + " +)*") + V_NOTEQ + V_TOK)
         v.match(err, v_after(group + " +%(" + chord + ") +") + "%([Vv])@!" + V_NOTEQ + V_TOK)
-        vim_rest(v, group)
+        vim_rest(v, group, group_items.artic_group, lone_velocity=(dialect == "chords"))
         v.token("scoretextChord", chord, V_SST + r"\=[dD]:" + V_TC + "*%( +" + V_TOK + ")* +")
     elif dialect == "guitar":
         v.match(err, v_after(rest_of) + V_NOTEQ + V_TOK)
@@ -1042,7 +1070,7 @@ def vim_file(dialect):
             v.token(err, "[0-9]" + V_TC + "*", context)
             v.token("scoretextTab", tab, context)
         vim_velocity(v)
-        vim_rest(v, group)
+        vim_rest(v, group, group_items.artic_group, lone_velocity=True)
     elif dialect == "drums":
         v.match("scoretextInstrument", v_after(rest_of) + V_NOTEQ + "%([Vv][0-9])@!" + V_TC + "{1,10}" + V_END)
         v.token(err, r"\)|\][2-9]", rest_of)
@@ -1050,7 +1078,7 @@ def vim_file(dialect):
         v.match("scoretextInstrument", v_after(V_SST + r"\=[dD]:" + V_TC + "*%( +" + V_TOK + ")* +")
                 + "%([Vv][0-9])@!" + V_TC + "{1,10}" + V_END)
         vim_velocity(v, unsigned_only=True)
-        vim_rest(v, group)
+        vim_rest(v, group, group_items.artic_group)
     elif dialect == "vocal":
         v.match(err, v_after(rest_of) + V_NOTEQ + V_TOK)
         v.token("scoretextArtic", vim_rx(VOCAL_DELAY.replace("(?i:", "(?:")), group + " +", ignore_case=True)

@@ -5,10 +5,10 @@ if exists("b:current_syntax")
 endif
 syn clear
 syn sync minlines=1
-syn match scoretextError `\v^ *\zs%([^ ;/]|/%(/)@!)+`
-syn match scoretextNote `\v^ *\zs%([CDFGAcdfga]#?|[EBeb])%(-[12]|[0-7])%([ ;]|//|$)@=%( +%(//)@![^ ])@=`
-syn match scoretextError `\v%(^ *%([^ ;/]|/%(/)@!)+ +)@<=%([^ ;/]|/%(/)@!)+`
-syn match scoretextInstrument `\v%(^ *%([^ ;/]|/%(/)@!)+ +)@<=%([Vv][0-9])@!%([^ ;/]|/%(/)@!){1,10}%([ ;]|//|$)@=`
+syn match scoretextError `\v^ *\zs%([^ ;/=]|/%(/)@!)+`
+syn match scoretextNote `\v^ *\zs%([CDFGAcdfga]#?|[EBeb])%(-[12]|[0-7])%([ ;=]|//|$)@=%( +%(//)@![^ ])@=`
+syn match scoretextError `\v%(^ *%([^ ;/=]|/%(/)@!)+ +)@<=%([^ ;/=]|/%(/)@!)+`
+syn match scoretextInstrument `\v%(^ *%([^ ;/=]|/%(/)@!)+ +)@<=%([Vv][0-9])@!%([^ ;/=]|/%(/)@!){1,10}%([ ;=]|//|$)@=`
 syn match scoretextComment `//.*$`
 hi def link scoretextComment Comment
 hi def link scoretextSeparator Delimiter
