@@ -1,7 +1,8 @@
 # What `cmake --install <build> --prefix <dir>` puts under the prefix: each
 # program that this tree builds with its manual page, the page of the
-# score-text notation, and the example data files that the drum and vocal
-# tools read from the folder they run in (copy them there).
+# score-text notation, the example data files that the drum and vocal tools
+# read from the folder they run in (copy them there), and the README.  The
+# Debian package (cmake/package.cmake) holds exactly this.
 include(GNUInstallDirs)
 
 set(SCORETEXT_PROGRAMS
@@ -22,3 +23,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/examples/drumdef.txt
         DESTINATION ${CMAKE_INSTALL_DATADIR}/scoretext)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/def.vsqx
         DESTINATION ${CMAKE_INSTALL_DATADIR}/scoretext OPTIONAL)
+
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)

@@ -3,12 +3,13 @@
 # machine lacks: the compiler and CMake, GoogleTest, Python 3, and the
 # independent tools the end-to-end checks compare against (an SMF writer and
 # reader, a MIDI player, an XML checker, clang for the fuzz targets, groff for
-# the manual pages).  Does nothing when everything is there.
+# the manual pages, dpkg-dev, file and lintian for the Debian package).
+# Does nothing when everything is there.
 set -eu
 
 need=""
 for pkg in cmake g++ python3 libgtest-dev abcmidi python3-mido timidity fluid-soundfont-gm libxml2-utils \
-           clang libclang-rt-14-dev groff-base; do
+           dpkg-dev file lintian clang libclang-rt-14-dev groff-base; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need="$need $pkg"
 done
 # The editor-highlighting tests: Vim with its syntax engine, and Node with
