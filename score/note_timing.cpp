@@ -3,41 +3,13 @@
 #include <optional>
 
 #include "frontend/score_tables.h"
-#include "vocal/vocal_note.h"
+#include "vocal/sung_note.h"
 
 namespace scoretext::score {
 namespace {
 
-// "DL", "DL1".."DL4": the divisor of the delay.
-std::optional<int> delay_divisor(std::string_view token) {
-  if (token == "DL" || token == "DL1") return 4;
-  if (token == "DL2") return 8;
-  if (token == "DL3") return 16;
-  if (token == "DL4") return 32;
-  return std::nullopt;
-}
-
-// "S", "S0".."S8": the staccato number.
-std::optional<int> staccato_number(std::string_view token) {
-  if (token == "S") return 1;
-  if (token.size() == 2 && token[0] == 'S' && token[1] >= '0' && token[1] <= '8') return token[1] - '0';
-  return std::nullopt;
-}
-
-// What sounds of f ticks under staccato n.
-std::int64_t staccato_ticks(int n, std::int64_t f) {
-  switch (n) {
-    case 1: return f / 2;
-    case 2: return f / 4;
-    case 3: return f / 3;
-    case 4: return f / 2 + f / 4;
-    case 5: return f - f / 8;
-    case 6: return f - f / 16;
-    case 7: return f - f / 32;
-    case 8: return f - (2 * f) / 3;
-    default: return f;
-  }
-}
+using vocal::delay_divisor;
+using vocal::staccato_number;
 
 // "&01".."&200" as its number, or nothing.
 std::optional<int> ampersand_number(std::string_view token) {
@@ -66,15 +38,15 @@ std::int64_t statement_ticks(std::string_view length, std::string_view bracket) 
 
 std::vector<Piece> note_pieces(std::int64_t f, std::string_view articulation, int staccato_default, bool tied) {
   if (const std::optional<int> divisor = delay_divisor(articulation)) return {{f / *divisor, f - f / *divisor}};
-  if (const std::optional<int> n = staccato_number(articulation)) return {{0, staccato_ticks(*n, f)}};
+  if (const std::optional<int> n = staccato_number(articulation)) return {{0, vocal::staccato_note(*n, f)}};
   if (const std::optional<int> code = ampersand_number(articulation); code && *code > 100)
     return split_pieces(*code + 1, f);
-  if (staccato_default != 0 && !tied) return {{0, staccato_ticks(staccato_default, f)}};
+  if (staccato_default != 0 && !tied) return {{0, vocal::staccato_note(staccato_default, f)}};
   return {{0, f}};
 }
 
 std::int64_t continuation_ticks(std::int64_t f, std::string_view articulation) {
-  if (const std::optional<int> n = staccato_number(articulation)) return staccato_ticks(*n, f);
+  if (const std::optional<int> n = staccato_number(articulation)) return vocal::staccato_note(*n, f);
   return f;
 }
 

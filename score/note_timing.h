@@ -3,9 +3,10 @@
 // staccato or articulation code that shapes it.
 //
 //   DL, DL1..DL4   the notes start f/4, f/8, f/16, f/32 late and end with f
-//   S, S0..S8      the notes end early (the staccato table of sung parts)
-//   &101..&120     the notes are split into repeated notes (as sung parts
-//                  split them; the pieces add up to f)
+//   S, S0..S8      the notes end early
+//   &101..&120     the notes are split into repeated notes
+// (the delays, staccato and splits of sung notes, vocal/sung_note.h; the
+// pieces add up to f)
 //   &121..&200     the notes sound whole; no staccato default applies
 //   &01..&100      without effect: the staccato default applies
 //   none           the staccato default (SS 1..8 acts as S1..S8), unless

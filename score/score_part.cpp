@@ -259,21 +259,19 @@ void ScorePart::finish() {
   part_.end_tick = tick_;
 }
 
-// !NON *C4, !NOFF *C4 and !PP *C4 50, as the text tools write them, are
-// tokenized again in the form the front end checks: the note without its
-// "*".  (MIDI statements hold no quotes, so the tokens joined by blanks are
-// the statement.)
-void drop_note_star(Tokens& tokens, const ToolConfig& config, std::string& work) {
-  const std::string_view keyword = tokens.at(0);
-  if (keyword != "!NON" && keyword != "!NOFF" && keyword != "!PP") return;
-  if (tokens.size() < 2 || tokens.at(1).size() < 2 || tokens.at(1)[0] != '*') return;
-  work.clear();
-  for (std::size_t i = 0; i < tokens.size(); ++i) {
-    const std::string_view raw = tokens.raw_at(i);
-    if (i > 0) work += ' ';
-    work.append(i == 1 ? raw.substr(1) : raw);
-  }
-  tokens.tokenize(work, config);
+// !NON *C4, !NOFF *C4 and !PP *C4 50, as the text tools write them, in the
+// form the front end checks: the note without its "*".
+std::string_view without_note_star(std::string_view statement, std::string& work) {
+  const std::size_t blank = statement.find(' ');
+  if (statement.empty() || statement[0] != '!' || blank == std::string_view::npos) return statement;
+  std::string keyword(statement.substr(1, blank - 1));
+  upper_case(keyword.data(), keyword.size());
+  if (keyword != "NON" && keyword != "NOFF" && keyword != "PP") return statement;
+  const std::size_t note = statement.find_first_not_of(' ', blank);
+  if (note == std::string_view::npos || statement[note] != '*') return statement;
+  work.assign(statement.substr(0, note));
+  work.append(statement.substr(note + 1));
+  return work;
 }
 
 // The front end's checks, then what the statement does: `recognise` is the
@@ -296,15 +294,13 @@ void check_part_size(const Track& track) {
 
 void read_score_part(StatementReader& reader, int channel, PartTrackData& part) {
   static const ToolConfig config = score_config();
-  std::string written, work;
+  std::string written;
   Output out(written);
   ScorePart notes(channel, part);
   Run run(config, out, notes);
   MacroTable macros;
-  auto settings = handler_of([&](Tokens& tokens) {
-    drop_note_star(tokens, config, work);
-    return take_checked(run, written, reader, notes, recognise_setting);
-  });
+  auto settings =
+      handler_of([&](Tokens&) { return take_checked(run, written, reader, notes, recognise_setting); });
   auto patterns = handler_of(
       [&](Tokens&) { return take_checked(run, written, reader, notes, recognise_pattern_statement); });
   auto note_statement = handler_of([&](Tokens&) {
@@ -312,7 +308,7 @@ void read_score_part(StatementReader& reader, int channel, PartTrackData& part) 
     return true;
   });
   run.reset_note_state();
-  run_statements(reader, macros, run.tokens, config, {&settings, &patterns, &note_statement});
+  run_statements(reader, macros, run.tokens, config, {&settings, &patterns, &note_statement, without_note_star});
   notes.finish();
 }
 

@@ -98,8 +98,7 @@ void read_vocal_part(StatementReader& reader, int channel, bool utf8, PartTrackD
     if (r.kind != vocal::RecordKind::Note) continue;
     const bool first_of_split = copies_left == 0;
     copies_left = first_of_split ? split_count(r.articulation) - 1 : copies_left - 1;
-    const bool placeholder = r.lyric == "a" && r.phonetic == "a" && !r.phonetic_lock;
-    if (first_of_split && !placeholder && !r.lyric.empty())
+    if (first_of_split && r.lyric_given && !r.lyric.empty())
       part.track.meta(r.position, kLyricMeta, utf8 ? r.lyric : to_cp932(r.lyric));
     if (r.length <= 0 || r.velocity == 0) continue;
     part.track.note_on(r.position, channel, r.note_number, r.velocity);

@@ -6,8 +6,8 @@
 //                  end; its lyric as a lyric event (FF 05) at its start, on
 //                  the first note of an articulation split only, in the
 //                  part's own encoding (Shift_JIS, or UTF-8 for a UTF-8
-//                  part); a note whose lyric is sirenta's placeholder "a",
-//                  or empty, has none
+//                  part); a note without a lyric (sirenta's placeholder
+//                  "a" is no word) or with an empty one has none
 //   DYN            expression (CC 11), PIT pitch bend, PBS the pitch-bend
 //                  sensitivity (RPN 0: CC 101 0, CC 100 0, CC 6), each
 //                  value at the tick where sirenta places it

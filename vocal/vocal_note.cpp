@@ -93,6 +93,7 @@ void lyric_token(std::string_view raw, VocalRecord& note, Texts& texts) {
   }
   check_text(lyric, Msg::LyricText);
   note.lyric.assign(lyric);
+  note.lyric_given = true;
   texts.lyric_given = true;
 }
 
@@ -106,6 +107,7 @@ bool text_token(std::string_view upper, std::string_view raw, VocalRecord& note,
   check_text(text, message);
   if (lyric) {
     note.lyric.assign(text);
+    note.lyric_given = true;
     texts.lyric_given = true;
   } else {
     note.phonetic.assign(text);
