@@ -97,6 +97,7 @@ def syntax_names(root, filetype, path, work):
                 "  call add(out, join(names, ' '))\n"
                 "endfor\n"
                 "call writefile(out, '%s')\n" % out
+                + "call writefile(split(execute('messages'), '\\n'), '%s')\n" % (out + ".msg")
                 + "qa!\n")
     r = subprocess.run(VIM + ["-S", script, path], capture_output=True, timeout=120)
     if not os.path.exists(out):
@@ -104,6 +105,11 @@ def syntax_names(root, filetype, path, work):
     with open(out, encoding="utf-8") as f:
         rows = [line.rstrip("\n").split(" ") if line.strip() else [] for line in f]
     os.remove(out)
+    with open(out + ".msg", encoding="utf-8") as f:
+        errors = re.findall(r"E[0-9]+:.*", f.read())
+    os.remove(out + ".msg")
+    if errors:
+        sys.exit("vim reported errors loading %s: %s" % (filetype, "; ".join(errors)))
     return rows
 
 
