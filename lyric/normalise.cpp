@@ -3,13 +3,11 @@
 #include <array>
 
 #include "frontend/tool_error.h"
+#include "text/kana.h"
 
 namespace scoretext::lyric {
 
 namespace {
-
-constexpr unsigned char kSjisLongVowelLead = 0x81;
-constexpr unsigned char kSjisLongVowelTrail = 0x5B;
 
 constexpr bool is_ascii_letter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -62,14 +60,6 @@ char sjis_to_ascii(unsigned char lead, unsigned char trail) {
   return 0;
 }
 
-// A Shift_JIS kana or the long-vowel mark, kept as it is.
-bool is_sjis_kana(unsigned char lead, unsigned char trail) {
-  if (lead == kSjisLongVowelLead) return trail == kSjisLongVowelTrail;
-  if (lead == 0x82) return trail >= 0x9F && trail <= 0xF1;
-  if (lead == 0x83) return trail >= 0x40 && trail <= 0x96 && trail != 0x7F;
-  return false;
-}
-
 // The ASCII form of a full-width code point, or 0.
 char full_width_to_ascii(char32_t cp) {
   if (cp >= 0xFF21 && cp <= 0xFF3A) return static_cast<char>('A' + (cp - 0xFF21));
@@ -80,38 +70,7 @@ char full_width_to_ascii(char32_t cp) {
   return 0;
 }
 
-bool is_continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
-// The code point of a three-byte UTF-8 sequence at `p` (with `left` bytes
-// available), or 0 when there is none.
-char32_t three_byte_utf8(const unsigned char* p, std::size_t left) {
-  if (left < 3 || (p[0] & 0xF0) != 0xE0 || !is_continuation(p[1]) || !is_continuation(p[2])) return 0;
-  return (char32_t{p[0] & 0x0Fu} << 12) | (char32_t{p[1] & 0x3Fu} << 6) | char32_t{p[2] & 0x3Fu};
-}
-
 }  // namespace
-
-bool append_kana(char32_t cp, std::string& out) {
-  unsigned char lead;
-  unsigned char trail;
-  if (cp == 0x30FC) {
-    lead = kSjisLongVowelLead;
-    trail = kSjisLongVowelTrail;
-  } else if (cp >= 0x3041 && cp <= 0x3093) {
-    lead = 0x82;
-    trail = static_cast<unsigned char>(0x9F + (cp - 0x3041));
-  } else if (cp >= 0x30A1 && cp <= 0x30F6) {
-    // Shift_JIS leaves 0x83 0x7F out of the katakana row.
-    lead = 0x83;
-    const unsigned offset = static_cast<unsigned>(cp - 0x30A1);
-    trail = static_cast<unsigned char>(0x40 + offset + (offset >= 0x3F ? 1 : 0));
-  } else {
-    return false;
-  }
-  out.push_back(static_cast<char>(lead));
-  out.push_back(static_cast<char>(trail));
-  return true;
-}
 
 void normalise_line(std::string_view line, std::string& out) {
   out.clear();
@@ -121,8 +80,8 @@ void normalise_line(std::string_view line, std::string& out) {
   while (i < n) {
     const unsigned char c = p[i];
     if (c == '-') {
-      out.push_back(static_cast<char>(kSjisLongVowelLead));
-      out.push_back(static_cast<char>(kSjisLongVowelTrail));
+      out.push_back(static_cast<char>(text::kSjisLongVowelLead));
+      out.push_back(static_cast<char>(text::kSjisLongVowelTrail));
       ++i;
       continue;
     }
@@ -139,7 +98,7 @@ void normalise_line(std::string_view line, std::string& out) {
     // Two-byte Shift_JIS: the leads 0x81..0x83 that the table knows.
     if (c >= 0x81 && c <= 0x83 && i + 1 < n) {
       const unsigned char trail = p[i + 1];
-      if (is_sjis_kana(c, trail)) {
+      if (text::kana_of_sjis(c, trail) != 0) {  // kept as it is
         out.append(line.substr(i, 2));
         i += 2;
         continue;
@@ -151,8 +110,8 @@ void normalise_line(std::string_view line, std::string& out) {
       }
     }
     // Three-byte UTF-8.
-    if (const char32_t cp = three_byte_utf8(p + i, n - i)) {
-      if (append_kana(cp, out)) {
+    if (const char32_t cp = text::three_byte_utf8(p + i, n - i)) {
+      if (text::append_sjis_kana(cp, out)) {
         i += 3;
         continue;
       }

@@ -7,7 +7,7 @@
 //   - ASCII letters and [ ] blank ' \ 4 @ { : _ 0 stay as they are.
 // Anything else, the full-width semicolon included (as ';' it would end the
 // statement in the score text nolwen writes), is refused with
-// "使用できない文字", thrown unplaced.
+// Msg::LyricBadCharacter, thrown unplaced.
 #pragma once
 
 #include <string>
@@ -17,10 +17,5 @@ namespace scoretext::lyric {
 
 // Rewrites `line` (its comment already cut) into `out`.
 void normalise_line(std::string_view line, std::string& out);
-
-// Appends the two Shift_JIS bytes of a hiragana (U+3041..U+3093), a
-// katakana (U+30A1..U+30F6) or the long-vowel mark (U+30FC) to `out`;
-// false (nothing appended) for any other code point.
-bool append_kana(char32_t code_point, std::string& out);
 
 }  // namespace scoretext::lyric

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lyric/normalise.h"
+#include "text/kana.h"
 
 namespace scoretext::lyric {
 
@@ -20,8 +20,8 @@ constexpr std::u32string_view kHiragana =
     U"ら り る れ ろ が ぎ ぐ げ ご ざ じ ず ぜ ぞ だ ぢ づ で ど ば び ぶ べ ぼ ぱ ぴ ぷ ぺ ぽ "
     U"ぁ ぃ ぅ ぇ ぉ ー ん";
 
-constexpr char32_t kHiraganaToKatakana = 0x60;
-constexpr char32_t kLongVowelMark = 0x30FC;
+using text::kHiraganaToKatakana;
+using text::kLongVowelMark;
 
 std::uint16_t first_char(std::string_view sjis) {
   return static_cast<std::uint16_t>((static_cast<unsigned char>(sjis[0]) << 8) |
@@ -53,7 +53,7 @@ class SyllableIndex {
         add(syllable);
         syllable.clear();
       } else {
-        append_kana(cp == kLongVowelMark ? cp : cp + shift, syllable);
+        text::append_sjis_kana(cp == kLongVowelMark ? cp : cp + shift, syllable);
       }
     }
     add(syllable);
@@ -67,7 +67,8 @@ class SyllableIndex {
 
   // Every kana of the tables, and the long-vowel mark, has the lead byte
   // 0x81, 0x82 or 0x83: one slot for each of their characters.
-  static constexpr unsigned kFirstLead = 0x81;
+  static constexpr unsigned kFirstLead = text::kSjisLongVowelLead;
+  static_assert(text::kSjisHiraganaLead == kFirstLead + 1 && text::kSjisKatakanaLead == kFirstLead + 2);
   static constexpr std::size_t kSlots = 3 * 256;
   static constexpr std::size_t kNoSlot = kSlots;
   static std::size_t slot_of(std::uint16_t sjis) {

@@ -8,7 +8,7 @@
 //   83 40 .. 83 96, not 83 7F (katakana) U+30A1 .. U+30F6
 //   UTF-8 hiragana U+3041..U+3093, katakana U+30A1..U+30F6 and U+30FC
 //                                       kept
-//   any other byte of 0x80 or above     "使用できない文字" (unplaced)
+//   any other byte of 0x80 or above     Msg::UnusableCharacter (unplaced)
 //
 // The comment ("//" to the line end) is cut first, so whatever it holds is
 // never looked at.
