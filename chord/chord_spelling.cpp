@@ -1,10 +1,8 @@
 #include "chord/chord_spelling.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
-#include "frontend/small_copy.h"
 #include "frontend/tool_error.h"
 
 namespace scoretext::chord {
@@ -56,24 +54,8 @@ ChordNotes spell_chord(std::string_view name) {
 }
 
 void append_chord_notes(const ChordNotes& notes, std::string_view velocity, NoteText& group) {
-  // Sized once, then filled: this runs for every chord of a part.
-  std::size_t size = 0;
-  for (int v : notes.slots)
-    if (v != ChordNotes::kEmpty) size += pitch_name(v).size() + velocity.size() + 2;
-  const std::size_t start = group.size();
-  // Room for the eight-byte copy of the last name.
-  group.reserve(start + size + 8);
-  group.resize(start + size);
-  char* p = group.data() + start;
   for (int v : notes.slots) {
-    if (v == ChordNotes::kEmpty) continue;
-    const PaddedWord name = padded_pitch_name(v);
-    std::memcpy(p, name.text, 8);
-    p += name.size;
-    *p++ = ' ';
-    copy_small(p, velocity.data(), velocity.size());
-    p += velocity.size();
-    *p++ = ' ';
+    if (v != ChordNotes::kEmpty) group.append_padded_row(padded_pitch_name(v), velocity);
   }
 }
 

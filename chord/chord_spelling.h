@@ -20,8 +20,8 @@ struct ChordNotes {
 };
 
 // Spells the chord name exactly as written (case matters).  Throws
-// "onコードの誤り" for a bad on-bass, "分数コードの誤り" for a bad slash bass or
-// both kinds of bass, "コードネームの誤り" for a bad root or suffix.
+// Msg::OnChord for a bad on-bass, Msg::SlashChord for a bad slash bass or
+// both kinds of bass, Msg::ChordName for a bad root or suffix.
 ChordNotes spell_chord(std::string_view name);
 
 // Appends every filled slot as its pitch name, a blank, the velocity and a

@@ -15,7 +15,7 @@ namespace scoretext::chord {
 // "*", appending " *NOTE" (accidental normalised) and " VELOCITY" for each.
 // Stops at the end of the tokens or on the first token that begins with
 // neither "*" nor, after a note, "V"; the position is left on that token.
-// Throws "音の指定の誤り" for a bad note and "音の数が制限を超えた" for
+// Throws Msg::BadNote for a bad note and Msg::TooManyNotes for
 // anything after the eighth note and its velocity.
 void read_explicit_notes(Tokens& tokens, NoteText& group);
 

@@ -1,6 +1,9 @@
 // A short text built piece by piece and written out whole: a length group or
 // a note group.  The pieces are a few bytes each (a blank, a note name, a
 // velocity), so they are copied inline rather than through the C library.
+// It is the one writer of padded words (PaddedWord), whose eight-byte copies
+// reach past the word: every append makes room for what it copies, so no
+// caller writes into the buffer itself.
 #pragma once
 
 #include <cstddef>
@@ -28,7 +31,6 @@ class NoteText {
   std::size_t size() const { return size_; }
   bool empty() const { return size_ == 0; }
   const char* data() const { return data_.get(); }
-  char* data() { return data_.get(); }
   char& operator[](std::size_t i) { return data_[i]; }
   char operator[](std::size_t i) const { return data_[i]; }
   char back() const { return data_[size_ - 1]; }
@@ -58,6 +60,20 @@ class NoteText {
     std::memcpy(data_.get() + size_, word.text, 8);
     size_ += word.size;
   }
+  // A row of a chord's notes: the padded word, a blank, `tail` (its
+  // velocity) and a blank.
+  void append_padded_row(PaddedWord word, std::string_view tail) {
+    // The word's eight-byte copy, the tail and the two blanks.
+    const std::size_t room = 8 + tail.size() + 2;
+    if (capacity_ - size_ < room) grow(room);
+    char* p = data_.get() + size_;
+    std::memcpy(p, word.text, 8);
+    p += word.size;
+    *p++ = ' ';
+    copy_small(p, tail.data(), tail.size());
+    p[tail.size()] = ' ';
+    size_ += word.size + tail.size() + 2;
+  }
   void push_back(char c) {
     if (size_ == capacity_) grow(1);
     data_[size_++] = c;
@@ -73,11 +89,6 @@ class NoteText {
   // Room for a text of `n` bytes.
   void reserve(std::size_t n) {
     if (n > capacity_) grow(n - size_);
-  }
-  // Makes the text `n` bytes long; new bytes are left for the caller to fill.
-  void resize(std::size_t n) {
-    reserve(n);
-    size_ = n;
   }
   void swap(NoteText& other) noexcept {
     data_.swap(other.data_);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "frontend/testing.h"
 
@@ -51,6 +52,26 @@ TEST(SpellChord, BassPlacement) {
   EXPECT_EQ(written("D/F#"), "*D3 V64 *F2# V64 *A2 V64 ");
   // A bass equal to the root keeps the chord as it is.
   EXPECT_EQ(written("C/C"), written("C"));
+}
+
+// Rows appended after texts of every length around the group's growth, with
+// velocity texts of every length: the padded names' eight-byte copies must
+// never show, nor reach past the group (the sanitizer build sees that).
+TEST(SpellChord, RowsFollowAnyTextWithAnyVelocity) {
+  const ChordNotes notes = spell_chord("C7(b9,#11)onB");
+  const std::vector<std::string> names = {"*C3", "*E3", "*G3", "*A3#", "*C3#", "*F3#", "*B2"};
+  for (std::size_t before = 0; before <= 140; before += 7) {
+    for (std::size_t length = 0; length <= 20; ++length) {
+      const std::string prefix(before, '.');
+      const std::string velocity = "V" + std::string(length, '9');
+      NoteText group;
+      group.append(prefix);
+      append_chord_notes(notes, velocity, group);
+      std::string want = prefix;
+      for (const std::string& name : names) want += name + ' ' + velocity + ' ';
+      ASSERT_EQ(group.view(), want) << before << ' ' << length;
+    }
+  }
 }
 
 TEST(SpellChord, EveryChordStaysInsideThePitchTable) {
