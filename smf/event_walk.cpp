@@ -4,15 +4,12 @@
 
 #include "frontend/tool_error.h"
 #include "smf/plain_run.h"
+#include "smf/quantity.h"
 
 namespace scoretext::smf {
 
 namespace {
 
-// A meta event's data length is never allowed to grow past this while it is
-// read, so that a long run of continuation bytes cannot overflow it; any
-// value this large runs past every track anyway.
-constexpr std::uint64_t kLengthCeiling = std::uint64_t{1} << 40;
 constexpr std::uint8_t kMetaEvent = 0xFF;
 
 [[noreturn, gnu::noinline]] void overrun() { throw ToolError::bare(Msg::SmfEventOverrun); }
@@ -113,16 +110,13 @@ class EventCursor {
     return false;
   }
 
-  // A variable-length quantity: bytes with the top bit set, then one without.
+  // A variable-length quantity (its value held below kQuantityCeiling, so
+  // that a meta event's length cannot overflow).  Where the window ends the
+  // track, a quantity cut off by it is the track's fault.
   bool take_quantity(std::uint64_t& value) {
-    value = 0;
-    std::uint8_t byte = 0;
-    do {
-      if (!have(1)) return false;
-      byte = data_[position_++];
-      if (value < kLengthCeiling) value = value << 7 | (byte & 0x7F);
-    } while (byte & 0x80);
-    return true;
+    if (read_quantity(data_, position_, value)) return true;
+    if (track_end_) overrun();
+    return false;
   }
 
   bool cut_at(std::size_t start) {

@@ -35,7 +35,7 @@ KeyShift key_shift(std::int32_t semitones);
 // walk stops at the first event that the window cuts off and leaves it
 // untouched; a meta event's data is never looked at, so the event after one
 // may start beyond the window.  Either way a status byte outside the channel
-// events and FF throws "対応できないコードがありました".
+// events and FF throws Msg::SmfUnsupported.
 std::size_t walk_events(std::span<std::uint8_t> window, std::size_t track_left,
                         const KeyShift& shift);
 

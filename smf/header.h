@@ -13,9 +13,9 @@ enum class FormatRule {
 };
 
 // Checks the header chunk at the start of image and returns its track count.
-// Throws "ヘッダ　エラー" for a file too short to hold it, a chunk that is
+// Throws Msg::SmfHeader for a file too short to hold it, a chunk that is
 // not MThd, a length other than 6 or a format above 255, and, under
-// Format1Only, "フォーマット1ではありません" for any format but 1.  The
+// Format1Only, Msg::SmfNotFormat1 for any format but 1.  The
 // division is not examined.
 int check_header(std::span<const std::uint8_t> image, FormatRule rule);
 

@@ -1,22 +1,27 @@
 #include "smf/plain_run.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
-#if defined(__x86_64__) || defined(__i386__)
+#if (defined(__x86_64__) || defined(__i386__)) && !defined(SCORETEXT_PORTABLE)
 #include <immintrin.h>
 #define SMF_PLAIN_RUNS 1
 #endif
 
 namespace scoretext::smf {
 
-#if SMF_PLAIN_RUNS
 namespace {
 
 constexpr std::size_t kBlock = 64;
 // The most an event that starts in a block reaches past it: the key and
 // value of a note whose status is the block's last byte, and nothing more.
 constexpr std::size_t kReach = 3;
+
+}  // namespace
+
+#if SMF_PLAIN_RUNS
+namespace {
 
 #define SMF_AVX2 __attribute__((target("avx2")))
 
@@ -111,13 +116,79 @@ bool has_avx2() {
 }  // namespace
 #endif
 
+// The same walk a byte at a time, step for step as walk_blocks takes it.
+PlainRun walk_plain_blocks_scalar(std::span<std::uint8_t> window, std::size_t start,
+                                  const KeyShift& shift) {
+  std::uint8_t* const data = window.data();
+  const std::size_t size = window.size();
+  std::size_t block = start;
+  std::uint64_t expected = 2;  // the first event's status, after its delta time
+  bool last_key_status = false;
+  bool plain = true;
+  while (size - block >= kBlock + kReach) {
+    std::uint8_t* const bytes = data + block;
+    std::uint64_t top = 0, to_bf = 0, to_df = 0, to_ef = 0, key_status = 0;
+    for (std::size_t i = 0; i < kBlock; ++i) {
+      const std::uint8_t b = bytes[i];
+      const std::uint64_t bit = std::uint64_t{1} << i;
+      if (b >= 0x80) top |= bit;
+      if (b >= 0x80 && b <= 0xBF) to_bf |= bit;
+      if (b >= 0x80 && b <= 0xDF) to_df |= bit;
+      if (b >= 0x80 && b <= 0xEF) to_ef |= bit;
+      if (b >= 0x80 && b <= 0xAF) key_status |= bit;
+    }
+    const std::uint64_t one_data = to_df & ~to_bf;  // C0-DF
+    const std::uint64_t two_data = to_ef & ~one_data;
+    const std::uint64_t statuses = one_data << 3 | two_data << 4 | expected;
+    if (statuses != top || top != to_ef) {
+      plain = false;
+      break;
+    }
+    // The saturating steps, as the vector walk takes them.
+    const std::uint64_t keys = key_status << 1 | (last_key_status ? 1 : 0);
+    for (std::size_t i = 0; i < kBlock; ++i) {
+      if (!(keys >> i & 1)) continue;
+      const unsigned raised = std::min(bytes[i] + unsigned{shift.up}, 255u);
+      const unsigned lowered = raised > shift.down ? raised - shift.down : 0u;
+      bytes[i] = static_cast<std::uint8_t>(std::min(lowered, 127u));
+    }
+    last_key_status = key_status >> (kBlock - 1) & 1;
+    expected = one_data >> (kBlock - 3) | two_data >> (kBlock - 4);
+    block += kBlock;
+  }
+  if (last_key_status) data[block] = shift.keys[data[block]];
+  const std::size_t next_event = block + static_cast<std::size_t>(__builtin_ctzll(expected)) - 1;
+  return {next_event, plain ? std::numeric_limits<std::size_t>::max() : block + kBlock};
+}
+
+bool walk_plain_blocks_avx2(std::span<std::uint8_t> window, std::size_t start, const KeyShift& shift,
+                            PlainRun& run) {
+#if SMF_PLAIN_RUNS
+  if (!has_avx2()) return false;
+  run = walk_blocks(window, start, shift);
+  return true;
+#else
+  (void)window;
+  (void)start;
+  (void)shift;
+  (void)run;
+  return false;
+#endif
+}
+
 PlainRun walk_plain_run(std::span<std::uint8_t> window, std::size_t start, const KeyShift& shift) {
 #if SMF_PLAIN_RUNS
   if (has_avx2()) return walk_blocks(window, start, shift);
-#endif
+  // Without AVX2 the event walk takes everything: a block a byte at a time
+  // costs more than the events it holds.
+  return {start, std::numeric_limits<std::size_t>::max()};
+#elif defined(SCORETEXT_PORTABLE)
+  return walk_plain_blocks_scalar(window, start, shift);
+#else
   (void)window;
   (void)shift;
   return {start, std::numeric_limits<std::size_t>::max()};
+#endif
 }
 
 }  // namespace scoretext::smf

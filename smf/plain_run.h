@@ -2,7 +2,9 @@
 // EF and data bytes below 80, which is most of what a performance's tracks
 // hold.  Where the processor has AVX2, such a run is checked and changed 64
 // bytes at a time; elsewhere no run is ever found and the event walk does
-// everything.
+// everything.  The block walk has a twin written a byte at a time, built
+// everywhere, which gives the same result for every input; the portable
+// build (SCORETEXT_PORTABLE) has no AVX2 code and walks runs with the twin.
 #pragma once
 
 #include <cstddef>
@@ -25,5 +27,13 @@ struct PlainRun {
 // an event that starts in it.  Keys are moved exactly as walk_events moves
 // them.  A run of no blocks returns start itself.
 PlainRun walk_plain_run(std::span<std::uint8_t> window, std::size_t start, const KeyShift& shift);
+
+// The block walk a byte at a time.
+PlainRun walk_plain_blocks_scalar(std::span<std::uint8_t> window, std::size_t start,
+                                  const KeyShift& shift);
+// The block walk with AVX2, into `run`; false, nothing done, where it is not
+// built or the processor lacks AVX2.
+bool walk_plain_blocks_avx2(std::span<std::uint8_t> window, std::size_t start, const KeyShift& shift,
+                            PlainRun& run);
 
 }  // namespace scoretext::smf

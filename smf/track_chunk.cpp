@@ -4,15 +4,10 @@
 #include <array>
 
 #include "smf/byte_order.h"
+#include "smf/chunk_layout.h"
 #include "frontend/tool_error.h"
 
 namespace scoretext::smf {
-
-namespace {
-
-constexpr std::array<std::uint8_t, 4> kTrackType = {0x4D, 0x54, 0x72, 0x6B};  // "MTrk"
-
-}  // namespace
 
 TrackChunk read_track_chunk(InputStream& input, std::size_t position) {
   const std::size_t file_size = input.size();
@@ -24,7 +19,7 @@ TrackChunk read_track_chunk(InputStream& input, std::size_t position) {
       !std::equal(kTrackType.begin(), kTrackType.end(), header.begin())) {
     throw ToolError::bare(Msg::SmfTrackHeader);
   }
-  const TrackChunk chunk{position, read_be32(header, kTrackType.size())};
+  const TrackChunk chunk{position, read_be32(header, kLengthAt)};
   if (chunk.length > file_size - chunk.data_offset()) throw ToolError::bare(Msg::SmfTrackHeader);
   return chunk;
 }

@@ -21,7 +21,7 @@ struct TrackChunk {
 
 // Reads the track chunk header at position of input.  A chunk of any other
 // type is not skipped; it, a header cut off by the end of the file, and a
-// length that runs past the end of the file all throw "トラックヘッダエラー".
+// length that runs past the end of the file all throw Msg::SmfTrackHeader.
 // The data of the returned chunk lies wholly inside the file.
 TrackChunk read_track_chunk(InputStream& input, std::size_t position);
 

@@ -1,0 +1,54 @@
+// The chunks of a Standard MIDI File as they are laid out: the header chunk
+// ("MThd", its length 6, then format, track count and division, 16 bits
+// each) and the track chunks ("MTrk", a 32-bit length, the events), every
+// number big-endian.  Reading them is header.h's and track_chunk.h's work;
+// this is where the offsets live, and how a writer appends them.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "smf/size_limits.h"
+
+namespace scoretext::smf {
+
+inline constexpr std::array<std::uint8_t, 4> kHeaderType = {'M', 'T', 'h', 'd'};
+inline constexpr std::array<std::uint8_t, 4> kTrackType = {'M', 'T', 'r', 'k'};
+// The header chunk's length field: its data, after the chunk header.
+inline constexpr std::uint32_t kHeaderLength = 6;
+static_assert(kHeaderBytes == kChunkHeaderBytes + kHeaderLength);
+
+// Where a chunk's length field stands, from the chunk's start.
+inline constexpr std::size_t kLengthAt = 4;
+// Fields of the header chunk, from the file's start.
+inline constexpr std::size_t kFormatAt = 8;
+inline constexpr std::size_t kTrackCountAt = 10;
+inline constexpr std::size_t kDivisionAt = 12;
+// The first track chunk follows the header chunk: its length field and its
+// events.
+inline constexpr std::size_t kFirstTrackLengthAt = kHeaderBytes + kLengthAt;
+inline constexpr std::size_t kFirstTrackDataAt = kHeaderBytes + kChunkHeaderBytes;
+
+// Appends the low `bytes` bytes of `value`, most significant first.
+inline void append_big_endian(std::string& out, std::uint32_t value, int bytes) {
+  for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+// Appends a chunk's type and length field.
+inline void append_chunk_header(std::string& out, const std::array<std::uint8_t, 4>& type, std::uint32_t length) {
+  out.append(type.begin(), type.end());
+  append_big_endian(out, length, 4);
+}
+
+// Appends the whole header chunk.
+inline void append_header_chunk(std::string& out, std::uint16_t format, std::uint16_t track_count,
+                                std::uint16_t division) {
+  append_chunk_header(out, kHeaderType, kHeaderLength);
+  append_big_endian(out, format, 2);
+  append_big_endian(out, track_count, 2);
+  append_big_endian(out, division, 2);
+}
+
+}  // namespace scoretext::smf
