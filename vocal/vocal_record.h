@@ -14,8 +14,6 @@
 #include <string_view>
 #include <vector>
 
-#include "vocal/limits.h"
-
 namespace scoretext::vocal {
 
 enum class RecordKind : std::uint8_t { Note, TimeSignature, Tempo, BeatSnap, Rest };
@@ -27,7 +25,7 @@ inline constexpr std::array<std::string_view, kControlKinds> kControlNames = {
 
 // One curve: one to six values, spread evenly over the note's control span.
 struct ControlList {
-  static constexpr int kMaxValues = limits::kCurveValues;
+  static constexpr int kMaxValues = 6;
   std::array<std::int32_t, kMaxValues> values{};
   int count = 0;
 };
@@ -58,7 +56,7 @@ struct VocalRecord {
   // Articulation code 102..201 (the token's number plus one), 0 for none.
   int articulation = 0;
   // Texts in UTF-8, at most kTextBytes each; the phonetic text was given.
-  static constexpr std::size_t kTextBytes = limits::kTextBytes;
+  static constexpr std::size_t kTextBytes = 20;
   std::string lyric = "a";
   std::string phonetic = "a";
   bool phonetic_lock = false;
@@ -80,13 +78,13 @@ struct VocalRecord {
 
 // The control events that the curves of a part make, once it is placed in
 // time: at most this many (a few more from the last note) are written.
-inline constexpr std::size_t kMaxControlEvents = limits::kControlEvents;
+inline constexpr std::size_t kMaxControlEvents = 20'000'000;
 
 // The records in input order.  Every append checks the table's room and
-// throws Msg::TooManyRecords (unplaced) when it is full.
+// throws "コマンド数の制限を超えました" (unplaced) when it is full.
 class EventTable {
  public:
-  static constexpr std::size_t kCapacity = limits::kRecords;
+  static constexpr std::size_t kCapacity = 1'000'000;
 
   VocalRecord& append(VocalRecord record);
   // Appends copies of the records [first, last) of this table itself.
