@@ -25,7 +25,7 @@ struct LengthGroup {
 
   // Parses the group at the token position and leaves the position on the
   // first token after it.  A first token that is no length throws
-  // `bad_length`; an articulation after the tie throws "タイの指定".
+  // `bad_length`; an articulation after the tie throws Msg::TiePending.
   void parse(Tokens& tokens, Msg bad_length);
 };
 

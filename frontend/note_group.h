@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/length_group.h"
 #include "frontend/score_tables.h"
 #include "frontend/tokens.h"
@@ -18,8 +18,8 @@ namespace scoretext {
 bool take_rest_mark(Tokens& tokens, const LengthGroup& length, NoteText& group);
 
 // Checks a velocity token: "V" and a signed number 0..127.  Throws
-// "指定の誤り" when the text after the V is no number and
-// "ベロシティが範囲を超えた" when it lies outside the range.
+// Msg::Malformed when the text after the V is no number and
+// Msg::VelocityRange when it lies outside the range.
 void check_velocity(std::string_view token);
 // The usual velocity, "V" and one to three digits, checked without the
 // number parser; false when the token has any other form.
@@ -36,7 +36,7 @@ inline bool plain_velocity_in_range(std::string_view token) {
 }
 
 // If the token at the position is a velocity token, "V" and a number 0..127
-// ("ベロシティが範囲を超えた" beyond; "指定の誤り" for what is no number),
+// (Msg::VelocityRange beyond; Msg::Malformed for what is no number),
 // appends a blank and the token as written and steps past it.
 bool take_velocity(Tokens& tokens, NoteText& group);
 

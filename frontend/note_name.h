@@ -26,7 +26,7 @@ class WrittenNote {
 // The note token in its written form (B, BB, N become b, bb, n), or nothing
 // when the upper-cased token is no note name.
 std::optional<WrittenNote> normalised_note(std::string_view token);
-// As normalised_note, but throws "音の指定の誤り" for a token that is no note.
+// As normalised_note, but throws Msg::BadNote for a token that is no note.
 WrittenNote normalise_note(std::string_view token);
 
 }  // namespace scoretext

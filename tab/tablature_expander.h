@@ -19,7 +19,7 @@ std::optional<int> tablature_note(std::string_view token);
 // optionally followed by a velocity, or with the rest mark.  Stops at the
 // first token that does not begin with a digit and leaves it to the writer;
 // a token that begins with a digit but is no tablature token is
-// "TABの指定の誤り".
+// Msg::BadTab.
 class TablatureExpander : public Expander {
  public:
   void expand(Tokens& tokens, const LengthGroup& length, NoteText& group) override;

@@ -10,9 +10,9 @@
 //
 // Each keyword may be given once per note.  A repeat or a value out of range
 // throws the keyword's own message; a single value that is no number throws
-// "指定の誤り".  In a curve, values are separated by ',', a value without
-// digits reads as 0, a non-digit throws "設定誤り", a ',' at the end
-// "余分な指定" and a seventh value "設定値の数が制限を超えました".
+// Msg::Malformed.  In a curve, values are separated by ',', a value without
+// digits reads as 0, a non-digit throws Msg::AttributeUnknown, a ',' at the end
+// Msg::Extra and a seventh value Msg::ControlTooManyValues.
 // Errors are thrown unplaced.
 #pragma once
 
