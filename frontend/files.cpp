@@ -4,6 +4,7 @@
 #include <csignal>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,6 +55,104 @@ void ignore_file_size_signal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 namespace {
 
+// The temporary files that exist at this moment, for the handler of the
+// signals that end a run from outside (an interrupt, a terminal closed, a
+// kill).  The handler may only touch what it can reach without allocating:
+// the paths are kept in fixed buffers, and it calls unlink, sigaction and
+// raise alone, all safe in a signal handler.
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr int kSignalCount = 3;
+constexpr int kTempSlots = 4;
+constexpr std::size_t kTempPathRoom = PATH_MAX + 1;
+
+char g_temp_paths[kTempSlots][kTempPathRoom];
+volatile std::sig_atomic_t g_temp_used[kTempSlots];
+int g_temp_count = 0;
+struct sigaction g_previous[kSignalCount];
+bool g_handled[kSignalCount];
+
+void remove_temp_files_and_end(int sig) {
+  for (int slot = 0; slot < kTempSlots; ++slot) {
+    if (g_temp_used[slot]) ::unlink(g_temp_paths[slot]);
+  }
+  // End as the signal would have ended the run without the handler: its
+  // earlier action back, then the signal again, delivered once the handler
+  // returns.
+  for (int i = 0; i < kSignalCount; ++i) {
+    if (kEndingSignals[i] == sig) ::sigaction(sig, &g_previous[i], nullptr);
+  }
+  ::raise(sig);
+}
+
+// Blocks the ending signals while the table of temporary files changes.
+class EndingSignalsBlocked {
+ public:
+  EndingSignalsBlocked() {
+    sigset_t block;
+    sigemptyset(&block);
+    for (int sig : kEndingSignals) sigaddset(&block, sig);
+    ::sigprocmask(SIG_BLOCK, &block, &saved_);
+  }
+  ~EndingSignalsBlocked() { ::sigprocmask(SIG_SETMASK, &saved_, nullptr); }
+  EndingSignalsBlocked(const EndingSignalsBlocked&) = delete;
+  EndingSignalsBlocked& operator=(const EndingSignalsBlocked&) = delete;
+
+ private:
+  sigset_t saved_;
+};
+
+// Puts the handler in place for the first temporary file.  A signal that
+// the run ignores (SIGHUP under nohup) stays ignored.
+void install_handler() {
+  for (int i = 0; i < kSignalCount; ++i) {
+    ::sigaction(kEndingSignals[i], nullptr, &g_previous[i]);
+    g_handled[i] = g_previous[i].sa_handler != SIG_IGN;
+    if (!g_handled[i]) continue;
+    struct sigaction action {};
+    action.sa_handler = remove_temp_files_and_end;
+    sigfillset(&action.sa_mask);
+    ::sigaction(kEndingSignals[i], &action, nullptr);
+  }
+}
+
+// Gives the signals their earlier actions back after the last temporary
+// file has gone.
+void remove_handler() {
+  for (int i = 0; i < kSignalCount; ++i) {
+    if (g_handled[i]) ::sigaction(kEndingSignals[i], &g_previous[i], nullptr);
+  }
+}
+
+// Makes a temporary file from `pattern` (mkstemp) and registers it with the
+// handler in one step, so that no signal finds it unregistered.  Returns
+// the slot (or -1 when the table is full or the path too long: the file is
+// then made but not covered) through `slot`, and the descriptor.
+int make_registered_temp(std::string& pattern, int& slot) {
+  const EndingSignalsBlocked blocked;
+  slot = -1;
+  const int fd = ::mkstemp(pattern.data());
+  if (fd < 0 || pattern.size() >= kTempPathRoom) return fd;
+  for (int i = 0; i < kTempSlots; ++i) {
+    if (g_temp_used[i]) continue;
+    std::memcpy(g_temp_paths[i], pattern.c_str(), pattern.size() + 1);
+    g_temp_used[i] = 1;
+    slot = i;
+    if (g_temp_count++ == 0) install_handler();
+    break;
+  }
+  return fd;
+}
+
+// Removes the temporary file (unless it was renamed into place) and takes
+// it out of the handler's table; the last one out removes the handler.
+void release_temp(const std::string& path, int slot, bool remove) {
+  const EndingSignalsBlocked blocked;
+  if (remove) ::unlink(path.c_str());
+  if (slot < 0) return;
+  g_temp_used[slot] = 0;
+  if (--g_temp_count == 0) remove_handler();
+}
+
 // The file a path finally names: a symbolic link is followed to its target,
 // so that the target is replaced and the link stays.
 std::string resolved_target(const std::string& path) {
@@ -98,7 +197,7 @@ AtomicOutputFile::AtomicOutputFile(std::string path)
   const std::size_t slash = target_.rfind('/');
   temp_path_ = (slash == std::string::npos ? std::string() : target_.substr(0, slash + 1)) +
                ".scoretext-XXXXXX";
-  fd_ = ::mkstemp(temp_path_.data());
+  fd_ = make_registered_temp(temp_path_, temp_slot_);
   if (fd_ < 0) throw ToolError::open_error(path_);
   mode_t mode;
   if (exists) {
@@ -110,7 +209,8 @@ AtomicOutputFile::AtomicOutputFile(std::string path)
   }
   if (::fchmod(fd_, mode) != 0) {
     ::close(fd_);
-    ::unlink(temp_path_.c_str());
+    fd_ = -1;
+    release_temp(temp_path_, temp_slot_, true);
     throw ToolError::open_error(path_);
   }
 }
@@ -118,7 +218,7 @@ AtomicOutputFile::AtomicOutputFile(std::string path)
 AtomicOutputFile::~AtomicOutputFile() {
   if (fd_ >= 0) {
     ::close(fd_);
-    if (!direct_) ::unlink(temp_path_.c_str());
+    if (!direct_) release_temp(temp_path_, temp_slot_, true);
   }
 }
 
@@ -129,10 +229,15 @@ void AtomicOutputFile::commit(bool written) {
     if (!written || !closed) throw ToolError::open_error(path_);
     return;
   }
-  if (!written || !closed || ::rename(temp_path_.c_str(), target_.c_str()) != 0) {
-    ::unlink(temp_path_.c_str());
-    throw ToolError::open_error(path_);
+  // The rename and the handler's release happen with the signals held, so
+  // that the handler never removes a name that is already the out-file.
+  bool renamed = false;
+  {
+    const EndingSignalsBlocked blocked;
+    renamed = written && closed && ::rename(temp_path_.c_str(), target_.c_str()) == 0;
+    release_temp(temp_path_, temp_slot_, !renamed);
   }
+  if (!renamed) throw ToolError::open_error(path_);
 }
 
 bool is_written_directly(const std::string& path) {

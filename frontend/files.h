@@ -55,6 +55,11 @@ void write_file_atomically(const std::string& path, std::initializer_list<std::s
 // fd() as they are made, and commit() renames the file over `path`.  The
 // constructor and commit() throw ToolError::open_error(path); an object that
 // goes without a successful commit() removes its temporary file.
+//
+// While a temporary file exists, SIGINT, SIGTERM and SIGHUP remove it and
+// then end the process by the same signal, as they would have without it
+// (a signal the process ignores stays ignored); the signals get their
+// earlier actions back when the last temporary file is gone.
 class AtomicOutputFile {
  public:
   explicit AtomicOutputFile(std::string path);
@@ -70,6 +75,7 @@ class AtomicOutputFile {
   std::string path_;
   std::string target_;
   std::string temp_path_;
+  int temp_slot_ = -1;  // its place in the signal handler's table
   int fd_ = -1;
   bool direct_ = false;  // a device or pipe, written without a temporary
 };

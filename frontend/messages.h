@@ -136,6 +136,7 @@ namespace scoretext {
   X(ControlPbs, "PBS") \
   /* Vocal part: the template and the writing (a template line, bare) */ \
   X(TemplateLine, "%s") \
+  X(TemplateLandmarkMissing, "%sがありません") \
   X(ControlEventsOver, " mCtrl over\n") \
   X(BeatSnapError, "SV error\n") \
   /* end of the table */

@@ -62,6 +62,36 @@ std::int32_t value_after(std::string_view line, std::size_t at) {
 
 }  // namespace
 
+std::string read_template_image(const InputFile& file) {
+  constexpr std::size_t kPiece = std::size_t{1} << 20;
+  std::string image;
+  std::size_t line_start = 0;  // where the line being read begins
+  // A line may hold one byte more than the limit while its end is unread:
+  // a CR before its LF belongs to the line end.
+  const auto refuse_if_longer = [&](std::size_t length, std::size_t limit) {
+    if (length > limit) throw ToolError::in_template(Msg::LineTooLong);
+  };
+  for (;;) {
+    const std::size_t old_size = image.size();
+    image.resize(old_size + kPiece);
+    const long got = read_some(file.fd(), image.data() + old_size, kPiece);
+    if (got < 0) throw ToolError::open_error(file.name());
+    image.resize(old_size + static_cast<std::size_t>(got));
+    if (got == 0) break;
+    for (std::size_t lf = image.find('\n', old_size); lf != std::string::npos;
+         lf = image.find('\n', lf + 1)) {
+      const bool cr = lf > line_start && image[lf - 1] == '\r';
+      refuse_if_longer(lf - line_start - (cr ? 1 : 0), kTemplateLineLimit);
+      line_start = lf + 1;
+    }
+    refuse_if_longer(image.size() - line_start, kTemplateLineLimit + 1);
+  }
+  const std::size_t last = image.size() - line_start;
+  const bool cr = last > 0 && image.back() == '\r';
+  refuse_if_longer(last - (cr ? 1 : 0), kTemplateLineLimit);
+  return image;
+}
+
 std::int64_t TemplateDefaults::measure_ticks() const {
   const std::int64_t whole = std::int64_t{numerator} * kTicksPerWhole;
   if (denominator == 0 || whole % denominator != 0 || whole / denominator <= 0) return kTicksPerWhole;

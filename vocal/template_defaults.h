@@ -15,8 +15,11 @@
 // line as context.  A read error throws the file's open error.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
+#include "frontend/files.h"
 #include "frontend/line_reader.h"
 #include "vocal/vocal_record.h"
 
@@ -38,6 +41,18 @@ struct TemplateDefaults {
 // A template's lines are read whole, however long: this is the reader's
 // length limit for them.
 inline constexpr std::size_t kTemplateLineUnlimited = static_cast<std::size_t>(-1) - 1;
+
+// The longest template line taken, its line end not counted: 16 MiB.  A
+// VSQX file's lines are short; the bound keeps an endless line (a link to a
+// device) from taking the memory.
+inline constexpr std::size_t kTemplateLineLimit = std::size_t{16} << 20;
+
+// The whole template, read once from `file`, so that both readings work on
+// a pipe as on a file.  Memory: the template's size and one read's buffer.
+// A line longer than kTemplateLineLimit throws "ERROR: 行の長さの制限を
+// 超えました" (a template error) as soon as it is seen; a read error throws
+// the file's open error.
+std::string read_template_image(const InputFile& file);
 
 // Reads every line of the template.
 TemplateDefaults read_template_defaults(LineReader& lines);

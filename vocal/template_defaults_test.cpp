@@ -1,6 +1,12 @@
 #include "vocal/template_defaults.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <thread>
 
 #include "frontend/testing.h"
 
@@ -69,6 +75,63 @@ TEST(TemplateDefaults, ErrorForms) {
   EXPECT_EQ(report_of("<nume></nume>"), testing::report(Msg::Malformed, ":0 <nume></nume>\n"));
   // posTick outside the musical part is not read.
   EXPECT_EQ(report_of("<posTick>x</posTick>"), "");
+}
+
+// The image of a template file holding `content`, or the report of the
+// error that reading it threw.
+std::string image_or_report(const std::string& content) {
+  const testing::ScratchFile file(content);
+  try {
+    return read_template_image(InputFile(file.path()));
+  } catch (const ToolError& e) {
+    return e.report();
+  }
+}
+
+const std::string kLineTooLong = "ERROR: " + cp932_text(Msg::LineTooLong) + "\n";
+
+TEST(TemplateImage, LinesUpTo16MiBAreTakenWhateverTheirLineEnd) {
+  const std::string full(kTemplateLineLimit, 'x');
+  // The file is read in pieces of 1 MiB.  The first line here makes the
+  // CR of the long line the last byte of a piece, its LF the first of the
+  // next; the second is a last line with no line end.
+  for (const std::string& content :
+       {std::string((1 << 20) - 2, 'y') + "\n" + full + "\r\n", "ab\n" + full}) {
+    const std::string image = image_or_report(content);
+    EXPECT_EQ(image.size(), content.size());
+    EXPECT_TRUE(image == content);
+  }
+}
+
+TEST(TemplateImage, ALineAbove16MiBIsRefused) {
+  const std::string over(kTemplateLineLimit + 1, 'x');
+  for (const std::string& content :
+       {over + "\n", "ab\n" + over, std::string(kTemplateLineLimit, 'x') + "\r\r\n"}) {
+    EXPECT_EQ(image_or_report(content), kLineTooLong) << content.size();
+  }
+}
+
+// A pipe can be read only once: the whole template comes from one reading.
+TEST(TemplateImage, ATemplateThatCanBeReadOnlyOnce) {
+  char dir[] = "/tmp/scoretext_fifo_XXXXXX";
+  ASSERT_NE(::mkdtemp(dir), nullptr);
+  const std::string fifo = std::string(dir) + "/def.vsqx";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string content = "<vsq3>\n<nume>3</nume>\n" + std::string(3 << 20, 'z') + "\n</vsq3>\n";
+  std::thread writer([&] {
+    const int fd = ::open(fifo.c_str(), O_WRONLY);
+    if (fd >= 0) {
+      write_all(fd, content);
+      ::close(fd);
+    }
+  });
+  const std::string image = read_template_image(InputFile(fifo));
+  writer.join();
+  ::unlink(fifo.c_str());
+  ::rmdir(dir);
+  EXPECT_TRUE(image == content);
+  LineReader lines(image, kTemplateLineUnlimited);
+  EXPECT_EQ(read_template_defaults(lines).numerator, 3);
 }
 
 }  // namespace
