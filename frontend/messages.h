@@ -29,6 +29,9 @@ namespace scoretext {
   X(MacroBadName, "＝定義名の誤り") \
   X(MacroDuplicate, "＝定義名の２重使用") \
   X(OutOfMemory, "malloc") \
+  /* Any other failure the program did not foresee, reported unplaced with */ \
+  /* its own text as the detail: "ERROR:内部エラー <what>" */ \
+  X(InternalError, "内部エラー") \
   /* Notes and lengths */ \
   X(BadNote, "音の指定の誤り") \
   X(BadLength, "音の長さ指定の誤り") \
@@ -60,6 +63,7 @@ namespace scoretext {
   X(De1Param, "DE1 パラメータエラー") \
   X(De2Range, "DE2の範囲を超えました") \
   X(ControllerRange, "指定範囲を超えました") \
+  /* Also VocalNoteToken's text: the same words, another check */ \
   X(SwitchValue, "指定誤り") \
   /* Chords */ \
   X(OnChord, "onコードの誤り") \
@@ -76,6 +80,7 @@ namespace scoretext {
   X(DrumNameTwice, "楽器名重複") \
   X(DrumTableFull, "楽器設定数の制限を超えました") \
   X(DrumUnknown, "楽器指定の誤り") \
+  /* Also ArticulationCode's text: an '&' quendro refuses after its notes */ \
   X(DrumAmpersand, "＆指定") \
   X(DrumTooMany, "楽器数が制限を超えた") \
   /* SMF utilities (written on standard output, line end included) */ \
@@ -100,6 +105,7 @@ namespace scoretext {
   X(TooManyEvents, "ノート数が制限を超えた") \
   X(OutputOverflow, "出力ファイルオーバーフロー") \
   /* Lyric file and lyric merge (nolwen) */ \
+  /* Also UnusableCharacter's text: nolwen's lyric alphabet, not sirenta's */ \
   X(LyricBadCharacter, "使用できない文字") \
   X(LyricNotSyllable, "使用できない文字です") \
   X(LyricTwoBrackets, "［が２つあります") \
@@ -107,11 +113,14 @@ namespace scoretext {
   X(LyricTooMany, "歌詞の数の制限を超えました") \
   X(LyricTooLong, "歌詞の長さの制限を超えました") \
   /* Vocal part (sirenta) */ \
+  /* LyricBadCharacter's text: sirenta takes kana and ASCII, nothing else */ \
   X(UnusableCharacter, "使用できない文字") \
   X(TooManyRecords, "コマンド数の制限を超えました") \
   X(PatternUndefined, "定義番号が設定されていません") \
+  /* DrumAmpersand's text: a sung note's & code outside 101..200 */ \
   X(ArticulationCode, "＆指定") \
   X(ArticulationWithTie, "タイ、ディレイ、スタッカートの指定") \
+  /* SwitchValue's text: a sung note's token that is no note */ \
   X(VocalNoteToken, "指定誤り") \
   X(LyricText, "歌詞") \
   X(PhoneticText, "発音記号") \
