@@ -45,8 +45,8 @@ std::string with_detail(std::string text, const std::string& detail) {
 
 }  // namespace
 
-std::string ToolError::report() const {
-  const std::string text = cp932_text(message_);
+std::string ToolError::report(TextForm form) const {
+  const std::string text = message_text(message_, form);
   switch (place_) {
     case Place::Statement:
       return "ERROR:" + text + ':' + std::to_string(line_) + ' ' + detail_ + '\n';

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "frontend/messages.h"
+#include "frontend/terminal_text.h"
 
 namespace scoretext {
 
@@ -49,9 +50,10 @@ class ToolError : public std::exception {
   const std::string& detail() const { return detail_; }
   Place place() const { return place_; }
   std::int32_t line() const { return line_; }
-  // The whole report in the bytes the user sees (CP932), line end included.
-  // An unplaced error reports as "ERROR:<message>" with its detail.
-  std::string report() const;
+  // The whole report, line end included, with the message in `form` (CP932
+  // unless it goes to a UTF-8 terminal) and the detail as it stands.  An
+  // unplaced error reports as "ERROR:<message>" with its detail.
+  std::string report(TextForm form = TextForm::Cp932) const;
   const char* what() const noexcept override { return "scoretext::ToolError"; }
 
  private:

@@ -96,7 +96,7 @@ bool fault_stands(std::initializer_list<InputStream*> inputs);
 // stands; a read failure found instead replaces the listing too.
 template <typename Walk>
 void walk_with_listing(InputStream& input, Console& console, Walk&& walk) {
-  Console listing;
+  Console listing(console.form());
   try {
     walk(listing);
   } catch (const ToolError&) {
