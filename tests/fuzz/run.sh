@@ -86,6 +86,11 @@ else
 fi
 trap 'rm -rf "$work"' EXIT
 
+# The bytes of a corpus's inputs, in kilobytes rounded up.
+corpus_kb() {
+  echo $(( ($(cat "$1"/* 2>/dev/null | wc -c) + 1023) / 1024 ))
+}
+
 # Minimises the repository's corpus and the run's together into the
 # repository's, within the cap.
 merge_corpus() {
@@ -101,7 +106,7 @@ merge_corpus() {
     return 1
   fi
   dropped=0
-  while [ "$(du -sk --apparent-size "$merged" | cut -f1)" -gt "$cap_kb" ]; do
+  while [ "$(corpus_kb "$merged")" -gt "$cap_kb" ]; do
     largest=$(ls -S "$merged" | head -1)
     rm -f "$merged/$largest"
     dropped=$((dropped + 1))
@@ -112,7 +117,7 @@ merge_corpus() {
   note=
   [ "$dropped" -gt 0 ] && note=", $dropped largest dropped for the cap"
   echo "    corpus $saved: $before -> $(ls "$saved" | wc -l) inputs," \
-    "$(du -sk --apparent-size "$saved" | cut -f1) KB$note"
+    "$(corpus_kb "$saved") KB$note"
 }
 
 failed=0
