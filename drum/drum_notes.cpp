@@ -4,7 +4,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "drum/drum_limits.h"
+#include "drum/limits.h"
 #include "frontend/pitch_names.h"
 
 namespace scoretext::drum {

@@ -1,7 +1,7 @@
 #include "drum/drumdef.h"
 
 #include "drum/drum_notes.h"
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/files.h"
 #include "frontend/line_reader.h"
 #include "frontend/tokens.h"

@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "drum/drum_limits.h"
+#include "drum/limits.h"
 
 namespace scoretext {
 class InputFile;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "drum/drum_limits.h"
-#include "frontend/exchange_order.h"
+#include "drum/limits.h"
+#include "compiler/exchange_order.h"
 #include "frontend/score_tables.h"
 #include "frontend/tool_error.h"
 

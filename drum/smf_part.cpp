@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "drum/drum_limits.h"
+#include "drum/limits.h"
 #include "frontend/macro_table.h"
 #include "frontend/main_loop.h"
 #include "frontend/score_tables.h"

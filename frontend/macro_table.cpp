@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/tool_error.h"
 
 namespace scoretext {

@@ -4,7 +4,7 @@
 #include <array>
 #include <bitset>
 
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/output.h"
 #include "frontend/tokens.h"
 #include "frontend/tool_config.h"

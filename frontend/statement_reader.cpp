@@ -1,7 +1,7 @@
 #include "frontend/statement_reader.h"
 
 #include "frontend/byte_scan.h"
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/tool_error.h"
 
 namespace scoretext {

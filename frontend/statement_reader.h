@@ -23,7 +23,7 @@ class StatementReader {
 
   // The next statement, from its first non-blank character up to the next
   // ";" or the line end.  Returns false at the end of the input.  Throws
-  // "行の長さの制限を超えました" for an over-long line.
+  // Msg::LineTooLong for an over-long line.
   bool next(std::string_view& statement);
 
   // Whether the statement last returned holds a "=", as every macro

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/small_copy.h"
 #include "frontend/tool_error.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/messages.h"
 #include "frontend/tool_config.h"
 

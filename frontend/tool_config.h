@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/messages.h"
 
 namespace scoretext {

@@ -2,11 +2,11 @@
 
 #include <new>
 
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "frontend/files.h"
 #include "frontend/line_reader.h"
 #include "frontend/tool_error.h"
-#include "lyric/lyric_limits.h"
+#include "lyric/limits.h"
 #include "lyric/normalise.h"
 #include "lyric/syllables.h"
 

@@ -9,7 +9,7 @@
 #include "frontend/line_reader.h"
 #include "frontend/testing.h"
 #include "frontend/tool_error.h"
-#include "lyric/lyric_limits.h"
+#include "lyric/limits.h"
 #include "lyric/normalise.h"
 
 namespace scoretext::lyric {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "frontend/capacities.h"
+#include "frontend/limits.h"
 #include "vocal/pitch.h"
 #include "vocal/vocal_record.h"
 
@@ -34,7 +34,7 @@ struct PartState {
   // The table's size at the latest PS or PE: a delay rest joins only a rest
   // appended since, so that it never reaches across a pattern's edge.
   std::size_t block_start = 0;
-  std::vector<PatternSpan> patterns = std::vector<PatternSpan>(limits::kPatterns);
+  std::vector<PatternSpan> patterns = std::vector<PatternSpan>(scoretext::limits::kPatterns);
 
   bool pattern_open() const { return open_pattern >= 0; }
 };

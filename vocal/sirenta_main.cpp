@@ -5,7 +5,7 @@
 // the out-file that is renamed over it when complete.  A failed run leaves
 // no out-file and an existing one as it was.
 #include "frontend/driver.h"
-#include "frontend/exchange_order.h"
+#include "compiler/exchange_order.h"
 #include "frontend/files.h"
 #include "frontend/line_reader.h"
 #include "frontend/output.h"

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "vocal/limits.h"
+
 namespace scoretext::vocal {
 
 enum class RecordKind : std::uint8_t { Note, TimeSignature, Tempo, BeatSnap, Rest };
@@ -25,7 +27,7 @@ inline constexpr std::array<std::string_view, kControlKinds> kControlNames = {
 
 // One curve: one to six values, spread evenly over the note's control span.
 struct ControlList {
-  static constexpr int kMaxValues = 6;
+  static constexpr int kMaxValues = limits::kCurveValues;
   std::array<std::int32_t, kMaxValues> values{};
   int count = 0;
 };
@@ -56,7 +58,7 @@ struct VocalRecord {
   // Articulation code 102..201 (the token's number plus one), 0 for none.
   int articulation = 0;
   // Texts in UTF-8, at most kTextBytes each; the phonetic text was given.
-  static constexpr std::size_t kTextBytes = 20;
+  static constexpr std::size_t kTextBytes = limits::kTextBytes;
   std::string lyric = "a";
   std::string phonetic = "a";
   bool phonetic_lock = false;
@@ -78,13 +80,13 @@ struct VocalRecord {
 
 // The control events that the curves of a part make, once it is placed in
 // time: at most this many (a few more from the last note) are written.
-inline constexpr std::size_t kMaxControlEvents = 20'000'000;
+inline constexpr std::size_t kMaxControlEvents = limits::kControlEvents;
 
 // The records in input order.  Every append checks the table's room and
-// throws "コマンド数の制限を超えました" (unplaced) when it is full.
+// throws Msg::TooManyRecords (unplaced) when it is full.
 class EventTable {
  public:
-  static constexpr std::size_t kCapacity = 1'000'000;
+  static constexpr std::size_t kCapacity = limits::kRecords;
 
   VocalRecord& append(VocalRecord record);
   // Appends copies of the records [first, last) of this table itself.

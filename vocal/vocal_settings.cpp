@@ -88,7 +88,7 @@ void carry_out(const SettingKeyword& s, const Tokens& tokens, PartState& part) {
 
 int pattern_number(std::string_view token, int lowest) {
   const std::int32_t n = parse_signed(token);
-  if (n < lowest || n >= limits::kPatterns) throw ToolError(Msg::PatternRange);
+  if (n < lowest || n >= scoretext::limits::kPatterns) throw ToolError(Msg::PatternRange);
   return n;
 }
 

@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
-#include "frontend/exchange_order.h"
-#include "frontend/exchange_order_literal.h"
+#include "compiler/exchange_order.h"
+#include "compiler/exchange_order_literal.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "frontend/exchange_order.h"
-#include "frontend/exchange_order_literal.h"
+#include "compiler/exchange_order.h"
+#include "compiler/exchange_order_literal.h"
 
 #include <gtest/gtest.h>
 

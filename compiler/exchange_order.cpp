@@ -1,4 +1,4 @@
-#include "frontend/exchange_order.h"
+#include "compiler/exchange_order.h"
 
 #include <algorithm>
 #include <limits>
@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include <sys/mman.h>
 
 // How the loop treats equal times.  The events of one time value v end up in
 // an order that depends only on where the events with times up to v stand in
@@ -26,6 +25,8 @@
 // an insertion at an index known from the cursor's number alone, so the
 // indices are found first and the events placed afterwards, last insertion
 // first, each into the free slot its index names (a Fenwick tree finds it).
+
+#include "smf/byte_storage.h"
 
 namespace scoretext {
 namespace {
@@ -77,34 +78,15 @@ void insertion_sort_counting(Entry* run, std::size_t size) {
 }
 
 // Uninitialised room for the entries.  The sort runs over the whole of it
-// many times, so large blocks ask for huge pages: faulting in hundreds of
-// megabytes of small pages costs more than a merge pass.
+// many times, so large blocks come in huge pages (ByteStorage): faulting in
+// hundreds of megabytes of small pages costs more than a merge pass.
 class EntryBuffer {
  public:
-  explicit EntryBuffer(std::size_t n) : bytes_(n * sizeof(Entry)) {
-    constexpr std::size_t kHugePage = std::size_t{2} << 20;
-    if (bytes_ < kHugePage) {
-      heap_.reset(new Entry[n]);
-      data_ = heap_.get();
-      return;
-    }
-    bytes_ = (bytes_ + kHugePage - 1) / kHugePage * kHugePage;
-    void* block = ::mmap(nullptr, bytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (block == MAP_FAILED) throw std::bad_alloc();
-    ::madvise(block, bytes_, MADV_HUGEPAGE);  // only advice
-    data_ = static_cast<Entry*>(block);
-  }
-  ~EntryBuffer() {
-    if (!heap_) ::munmap(data_, bytes_);
-  }
-  EntryBuffer(const EntryBuffer&) = delete;
-  EntryBuffer& operator=(const EntryBuffer&) = delete;
-  Entry* get() const { return data_; }
+  explicit EntryBuffer(std::size_t n) : storage_(n * sizeof(Entry)) {}
+  Entry* get() const { return reinterpret_cast<Entry*>(storage_.data()); }
 
  private:
-  std::size_t bytes_;
-  std::unique_ptr<Entry[]> heap_;
-  Entry* data_ = nullptr;
+  smf::ByteStorage storage_;
 };
 
 // Sorts the entries by time, equal times in descending list order, and
