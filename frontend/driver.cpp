@@ -1,6 +1,7 @@
 #include "frontend/driver.h"
 
 #include <exception>
+#include <new>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -21,10 +22,13 @@ int run_program(int argc, char** argv, std::string_view usage, int file_argument
     body(FileArguments(argc, argv));
     return 0;
   } catch (const ToolError& e) {
-    write_stderr(e.report());
-  } catch (const std::exception&) {
-    // Out of memory, above all (std::bad_alloc).
-    write_stderr(ToolError(Msg::OutOfMemory).report());
+    write_stderr(e.report(message_form(STDERR_FILENO)));
+  } catch (const std::bad_alloc&) {
+    write_stderr(ToolError(Msg::OutOfMemory).report(message_form(STDERR_FILENO)));
+  } catch (const std::exception& e) {
+    // A failure no check foresaw: named by its own text, never taken for a
+    // lack of memory.
+    write_stderr(ToolError(Msg::InternalError, e.what()).report(message_form(STDERR_FILENO)));
   }
   return 1;
 }

@@ -43,8 +43,9 @@ using ProgramBody = std::function<void(const FileArguments&)>;
 // Checks that there are `file_arguments` arguments (else writes `usage` on
 // standard error), runs `body`, and writes the report of the first error on
 // standard error.  Returns the exit status: 0, or 1 after any failure.  Out
-// of memory is reported as "malloc"; nothing ends the process by a signal
-// or an uncaught exception.
+// of memory (std::bad_alloc) is reported as Msg::OutOfMemory, any other
+// exception as Msg::InternalError with its own text; nothing ends the
+// process by a signal or an uncaught exception.
 int run_program(int argc, char** argv, std::string_view usage, int file_arguments,
                 const ProgramBody& body);
 

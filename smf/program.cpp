@@ -16,13 +16,14 @@ int run_reported(ToolBody body, const std::vector<std::string>& args, Console& c
     body(args, console);
     return 0;
   } catch (const ToolError& e) {
-    console.text(e.report());
+    console.text(e.report(console.form()));
   } catch (const std::bad_alloc&) {
     // Memory for a file's image could not be had: the file is too large for
     // this machine.
     console.message(Msg::SmfTooLarge);
-  } catch (const std::exception&) {
-    console.text(ToolError(Msg::OutOfMemory).report());
+  } catch (const std::exception& e) {
+    // A failure no check foresaw, named by its own text.
+    console.text(ToolError(Msg::InternalError, e.what()).report(console.form()));
   }
   return 1;
 }
@@ -31,7 +32,8 @@ int run_program(ToolBody body, int argc, char** argv) {
   ignore_file_size_signal();
   // A reader that went away is a failed write as well.
   std::signal(SIGPIPE, SIG_IGN);
-  Console console;
+  // Messages in the terminal's character set when standard output is one.
+  Console console(message_form(STDOUT_FILENO));
   int status = 1;
   try {
     const std::vector<std::string> args(argv + 1, argv + argc);
