@@ -2,7 +2,7 @@
 //
 //   EventList        note events in the order they were added, each with its
 //                    absolute time in ticks (0 or more); the 2,000,000th is
-//                    refused ("ノート数が制限を超えた")
+//                    refused (Msg::TooManyEvents)
 //   build_smf_image  the whole file: format 0, one track, 480 ticks to the
 //                    quarter, the tempo and the time signature at tick 0,
 //                    then the events in the order a plain exchange sort of
@@ -10,7 +10,7 @@
 //                    variable-length quantity and its own status byte, and
 //                    the end of track.  An image of 1,048,576 bytes or more,
 //                    or a delta time that needs more than four bytes, is
-//                    refused ("出力ファイルオーバーフロー") before anything
+//                    refused (Msg::OutputOverflow) before anything
 //                    is ordered.
 #pragma once
 
@@ -55,10 +55,6 @@ struct SmfSettings {
   std::uint8_t numerator = 0;
   std::uint8_t denominator_power = 0;  // 2 for a quarter, 3 for an eighth ...
 };
-
-// Appends `delta` (below 2^28) as a variable-length quantity: seven bits a
-// byte, most significant first, the top bit set in all bytes but the last.
-void append_delta(std::string& image, std::uint32_t delta);
 
 std::string build_smf_image(const EventList& events, const SmfSettings& settings);
 

@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/env python3
 """Reads sirenta's VSQX files back as XML, with tools that share no code with it.
 
     vsqx_check.py SIRENTA SOURCE_DIR
