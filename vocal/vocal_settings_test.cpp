@@ -33,10 +33,15 @@ TEST(SettingDialects, SirentaKeepsTheKeyIndexTheTextToolsTheKeyAsWritten) {
     EXPECT_EQ(r.error, "") << key;
     return r.table.size() == 1 ? r.table[0].note_number : -1;
   };
+  // One sharp raises F only, one flat lowers B only.
   EXPECT_EQ(pitch("#", "F3"), 66);
   EXPECT_EQ(pitch("#1", "F3"), 66);
+  EXPECT_EQ(pitch("#", "C3"), 60);
+  EXPECT_EQ(pitch("#1", "C3"), 60);
   EXPECT_EQ(pitch("B", "B3"), 70);
   EXPECT_EQ(pitch("B1", "B3"), 70);
+  EXPECT_EQ(pitch("B", "E3"), 64);
+  EXPECT_EQ(pitch("B1", "E3"), 64);
   EXPECT_EQ(pitch("B2", "E3"), 63);
   EXPECT_EQ(text_tool("SK # 0\nSK #1 1\nSK B 0\nSK B1 1\n").output, "SK # 0\nSK #1 1\nSK b 0\nSK b1 1\n");
 }
