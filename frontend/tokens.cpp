@@ -2,13 +2,10 @@
 
 #include <cstring>
 
+#include "frontend/byte_scan.h"
 #include "frontend/limits.h"
 #include "frontend/small_copy.h"
 #include "frontend/tool_error.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace scoretext {
 
@@ -16,27 +13,11 @@ namespace {
 
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-constexpr std::size_t kBlock = 16;
-
 // Upper-cases a to z in the first n bytes of `text`, whose storage must
-// extend to a whole number of 16-byte blocks past n; the bytes after n are
-// changed the same way.
+// extend to a whole number of blocks past n; the bytes after n are changed
+// the same way.
 void upper_case_blocks(char* text, std::size_t n) {
-#if defined(__SSE2__)
-  // A byte in 'a'..'z' loses 0x20.  The compare is signed, so bytes from
-  // 0x80 up read as negative and are never in range.
-  const __m128i below_a = _mm_set1_epi8('a' - 1);
-  const __m128i above_z = _mm_set1_epi8('z' + 1);
-  const __m128i case_bit = _mm_set1_epi8(0x20);
-  for (std::size_t i = 0; i < n; i += kBlock) {
-    __m128i* block = reinterpret_cast<__m128i*>(text + i);
-    const __m128i bytes = _mm_loadu_si128(block);
-    const __m128i lower = _mm_and_si128(_mm_cmpgt_epi8(bytes, below_a), _mm_cmplt_epi8(bytes, above_z));
-    _mm_storeu_si128(block, _mm_sub_epi8(bytes, _mm_and_si128(lower, case_bit)));
-  }
-#else
-  for (std::size_t i = 0; i < n; ++i) text[i] = upper(text[i]);
-#endif
+  for (std::size_t i = 0; i < n; i += kScanBlock) scan_token_block(text + i, text + i);
 }
 
 }  // namespace
@@ -53,14 +34,12 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
   const char* in = statement.data();
   // The token text is upper-cased in whole blocks, and ends in a blank that
   // stops every scan.
-  const std::size_t room = (n / kBlock + 1) * kBlock;
+  const std::size_t room = (n / kScanBlock + 1) * kScanBlock;
   if (upper_text_.size() < room) upper_text_.resize(room);
   // A token ends at most at every byte and at the end.
   if (bounds_.size() < n + 2) bounds_.resize(n + 2);
   if (keep_raw_) raw_text_.assign(in, n);
-#if defined(__SSE2__)
   if (split_blocks(in, n, config)) return;
-#endif
   char* up = upper_text_.data();
   std::memcpy(up, in, n);
   up[n] = ' ';
@@ -72,7 +51,6 @@ void Tokens::tokenize(std::string_view statement, const ToolConfig& config) {
   }
 }
 
-#if defined(__SSE2__)
 // Upper-cases the statement block by block and finds the tokens from a mask
 // of the blanks in each block: a token begins where a blank is followed by
 // another byte and ends where another byte is followed by a blank.  Gives up
@@ -81,28 +59,21 @@ bool Tokens::split_blocks(const char* in, std::size_t n, const ToolConfig& confi
   std::uint32_t* bounds = bounds_.data();
   std::size_t k = 0;
   char* up = upper_text_.data();
-  const __m128i below_a = _mm_set1_epi8('a' - 1);
-  const __m128i above_z = _mm_set1_epi8('z' + 1);
-  const __m128i case_bit = _mm_set1_epi8(0x20);
-  const __m128i blank = _mm_set1_epi8(' ');
-  const __m128i quote = _mm_set1_epi8('"');
   const bool quotes = config.quote_aware || config.quotes_within_tokens;
   unsigned before = 1;  // the byte before the statement counts as a blank
-  for (std::size_t at = 0; at < n; at += kBlock) {
-    __m128i bytes;
-    if (n - at >= kBlock) {
-      bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+  for (std::size_t at = 0; at < n; at += kScanBlock) {
+    BlockMasks masks;
+    if (n - at >= kScanBlock) {
+      masks = scan_token_block(in + at, up + at);
     } else {
       // The last bytes, padded with blanks.
-      char tail[kBlock];
-      std::memset(tail, ' ', kBlock);
+      char tail[kScanBlock];
+      std::memset(tail, ' ', kScanBlock);
       copy_small(tail, in + at, n - at);
-      bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tail));
+      masks = scan_token_block(tail, up + at);
     }
-    if (quotes && _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)) != 0) return false;
-    const __m128i lower = _mm_and_si128(_mm_cmpgt_epi8(bytes, below_a), _mm_cmplt_epi8(bytes, above_z));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(up + at), _mm_sub_epi8(bytes, _mm_and_si128(lower, case_bit)));
-    const unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, blank)));
+    if (quotes && masks.quotes != 0) return false;
+    const unsigned blanks = masks.blanks;
     unsigned changes = (blanks ^ ((blanks << 1) | before)) & 0xFFFFu;
     before = blanks >> 15;
     for (; changes != 0; changes &= changes - 1)
@@ -116,7 +87,6 @@ bool Tokens::split_blocks(const char* in, std::size_t n, const ToolConfig& confi
   if (n >= config.token_refused || count_ >= limits::kTokenSlots) check_limits(config.token_refused);
   return true;
 }
-#endif
 
 // Token by token, for statements that hold quotes: a quoted token runs to the
 // next quote, blanks and all, and keeps its case.
