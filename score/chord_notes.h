@@ -13,7 +13,7 @@
 namespace scoretext::score {
 
 // Note numbers (C3 is 60) of the chord, in talven2's order.  A name that
-// talven does not accept is "コードネームの誤り".
+// talven does not accept is Msg::ChordName.
 std::vector<int> chord_note_numbers(std::string_view name);
 
 }  // namespace scoretext::score

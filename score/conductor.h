@@ -4,7 +4,7 @@
 // Within a part, a later setting of the same kind at the same tick replaces
 // the earlier one.  Between parts the settings merge in time order: the same
 // setting from two parts at one tick is written once; two different ones of
-// a kind at one tick are "２重指定", reported at the second part's statement.
+// a kind at one tick are Msg::Twice, reported at the second part's statement.
 #pragma once
 
 #include <cstdint>

@@ -13,11 +13,11 @@
 //                   lengthens every note of the statement by the next
 //                   statement's length.
 //   SB, ST, SK      time signature, tempo, key into the conductor (ST 1..3
-//                   and above 60,000,000 are "設定範囲を超えました")
+//                   and above 60,000,000 are Msg::RangeExceeded)
 //   SC, SS          transposition of every later pitch; staccato default
 //   MIDI statements their messages on the part's channel (midi_messages.h)
 //   PS, PE, PR      a pattern's events recorded and replayed; PR of a
-//                   pattern not yet defined is "定義番号が設定されていません"
+//                   pattern not yet defined is Msg::PatternUndefined
 //
 // The part goes through the front end's statement loop (main_loop.h) with
 // three handlers: the front end's settings and MIDI statements, then its

@@ -1,7 +1,7 @@
 // The Standard MIDI File scoremidi writes: format 1, 480 ticks to the
 // quarter note, the conductor track first, then one track per part, each
 // named (FF 03) after its part.  A file above kLargestFile bytes, or a delta
-// time that does not fit four bytes, is "出力ファイルオーバーフロー".
+// time that does not fit four bytes, is Msg::OutputOverflow.
 #pragma once
 
 #include <cstddef>

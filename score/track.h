@@ -8,7 +8,7 @@
 // release, and a program change sounds on the note that follows it.
 // Events are written with their status byte (no running status); a note-off
 // is 8n kk 00.  A delta time that does not fit four bytes (268,435,456
-// ticks or more) is "出力ファイルオーバーフロー".
+// ticks or more) is Msg::OutputOverflow.
 #pragma once
 
 #include <cstddef>
@@ -44,7 +44,7 @@ class Track {
 
   // Appends the track's data to `out`: events in order, then the end of
   // track at `end_tick` (or at the last event, if later).  `limit`: the
-  // whole file may not grow beyond it ("出力ファイルオーバーフロー").
+  // whole file may not grow beyond it (Msg::OutputOverflow).
   void write(std::string& out, std::int64_t end_tick, std::size_t limit);
 
  private:
@@ -66,7 +66,7 @@ class Track {
 };
 
 // Appends a variable-length quantity.  Values of 2^28 and more are
-// "出力ファイルオーバーフロー".
+// Msg::OutputOverflow.
 void append_delta(std::string& out, std::int64_t value);
 
 }  // namespace scoretext::score

@@ -17,7 +17,7 @@ class Console {
  public:
   explicit Console(TextForm form = TextForm::Cp932) : form_(form) {}
 
-  // "トラック数　<count>\n"
+  // Msg::SmfTrackCount with the count
   void track_count(int count);
   // "track <index> : <length>\n"
   void track_line(std::size_t index, std::uint32_t length);

@@ -30,7 +30,7 @@ inline constexpr std::size_t kStreamBufferBytes = 2 * 1024 * 1024;
 class InputStream {
  public:
   // Opens path.  An open error when it cannot be opened (or, read whole,
-  // read); "ファイルが大きすぎます" when its size passes the limit.
+  // read); Msg::SmfTooLarge when its size passes the limit.
   explicit InputStream(const std::string& path, std::size_t buffer_bytes = kStreamBufferBytes);
   // A file already read whole.
   explicit InputStream(FileImage image);

@@ -11,7 +11,7 @@
 // "<musicalPart>" on, read the same way.
 //
 // A line lacking that '>' or '<' throws "ERROR: <line>" (a template error);
-// a value that is no signed number throws "指定の誤り" at line 0 with the
+// a value that is no signed number throws Msg::Malformed at line 0 with the
 // line as context.  A read error throws the file's open error.
 #pragma once
 
@@ -49,9 +49,9 @@ inline constexpr std::size_t kTemplateLineLimit = std::size_t{16} << 20;
 
 // The whole template, read once from `file`, so that both readings work on
 // a pipe as on a file.  Memory: the template's size and one read's buffer.
-// A line longer than kTemplateLineLimit throws "ERROR: 行の長さの制限を
-// 超えました" (a template error) as soon as it is seen; a read error throws
-// the file's open error.
+// A line longer than kTemplateLineLimit throws Msg::LineTooLong as a
+// template error as soon as it is seen; a read error throws the file's open
+// error.
 std::string read_template_image(const InputFile& file);
 
 // Reads every line of the template.

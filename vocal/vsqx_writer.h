@@ -31,7 +31,7 @@
 // - a landmark never seen, the first in the order "<timeSig>",
 //   "</timeSig>", "<tempo>", "</tempo>", "<musicalPart>", "<posTick>",
 //   "<playTime>", "</singer>" (the last two after every "<musicalPart>"):
-//   throws "ERROR: <landmark>がありません" (Msg::TemplateLandmarkMissing).
+//   throws Msg::TemplateLandmarkMissing with the landmark.
 // Blanks are spaces and tabs.
 #pragma once
 
