@@ -4,11 +4,11 @@
 #include <tuple>
 
 #include "frontend/tool_error.h"
+#include "smf/quantity.h"
 
 namespace scoretext::score {
 namespace {
 
-constexpr std::int64_t kLargestDelta = (std::int64_t{1} << 28) - 1;
 constexpr int kNoteOff = 0x80;
 constexpr int kNoteOn = 0x90;
 
@@ -19,12 +19,8 @@ void check_size(const std::string& out, std::size_t limit) {
 }  // namespace
 
 void append_delta(std::string& out, std::int64_t value) {
-  if (value < 0 || value > kLargestDelta) throw ToolError(Msg::OutputOverflow);
-  char bytes[4];
-  int n = 0;
-  bytes[n++] = static_cast<char>(value & 0x7f);
-  while ((value >>= 7) != 0) bytes[n++] = static_cast<char>(0x80 | (value & 0x7f));
-  while (n > 0) out += bytes[--n];
+  if (value < 0 || value >= std::int64_t{smf::kQuantityLimit}) throw ToolError(Msg::OutputOverflow);
+  smf::append_quantity(out, static_cast<std::uint32_t>(value));
 }
 
 void Track::add(Event e) {
