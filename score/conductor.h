@@ -16,6 +16,11 @@
 
 namespace scoretext::score {
 
+// ST's range: the slowest and fastest tempo, in quarters a minute, whose
+// microseconds a quarter (60,000,000 / ST) a tempo event can hold.
+inline constexpr int kSlowestTempo = 4;
+inline constexpr std::int64_t kFastestTempo = 60'000'000;
+
 enum class ConductorKind : int { Tempo, TimeSignature, Key };
 
 struct ConductorEvent {

@@ -11,13 +11,9 @@
 namespace scoretext::score {
 namespace {
 
-constexpr int kControlChange = 0xB0;
 constexpr int kProgramChange = 0xC0;
 constexpr int kChannelPressure = 0xD0;
 constexpr int kPolyPressure = 0xA0;
-constexpr int kPitchBend = 0xE0;
-constexpr int kBendCentre = 8192;
-constexpr int kDefaultVelocity = 64;
 
 struct Named {
   std::string_view name;

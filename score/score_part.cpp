@@ -21,10 +21,7 @@
 namespace scoretext::score {
 namespace {
 
-constexpr int kDefaultVelocity = 64;
 constexpr int kTextMeta = 0x01;
-constexpr std::int64_t kFastestTempo = 60'000'000;
-constexpr int kSlowestTempo = 4;
 
 ToolConfig score_config() {
   ToolConfig config;

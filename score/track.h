@@ -19,6 +19,13 @@
 
 namespace scoretext::score {
 
+// Channel messages the parts write, by status (the channel in the low four
+// bits), and the values they share.
+inline constexpr int kControlChange = 0xB0;
+inline constexpr int kPitchBend = 0xE0;
+inline constexpr int kBendCentre = 8192;  // a bend of 0, as value + 8192
+inline constexpr int kDefaultVelocity = 64;
+
 class Track {
  public:
   enum Rank : std::uint8_t { kRelease, kControl, kStart };

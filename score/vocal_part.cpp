@@ -13,12 +13,7 @@ namespace scoretext::score {
 namespace {
 
 constexpr int kLyricMeta = 0x05;
-constexpr int kControlChange = 0xB0;
-constexpr int kPitchBend = 0xE0;
 constexpr int kExpression = 11;
-constexpr int kBendCentre = 8192;
-constexpr std::int64_t kFastestTempo = 60'000'000;
-constexpr int kSlowestTempo = 4;
 
 // How many records an articulation code splits a note into.
 int split_count(int code) {
