@@ -62,9 +62,7 @@ void DrumStatementWriter::read_group(Tokens& tokens, bool articulation) {
 
     const std::string_view velocity = tokens.current();
     if (is_velocity_token(velocity)) {
-      // Digits only after the "V"; huge values saturate and are refused.
-      if (!plain_velocity_in_range(velocity) && parse_signed(velocity.substr(1)) > kVelocityMax)
-        throw ToolError(Msg::VelocityRange);
+      check_velocity(velocity);
       group_.append_word(velocity);
       tokens.advance();
       if (tokens.at_end()) return;

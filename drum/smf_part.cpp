@@ -5,6 +5,7 @@
 
 #include "drum/limits.h"
 #include "frontend/macro_table.h"
+#include "frontend/note_group.h"
 #include "frontend/main_loop.h"
 #include "frontend/score_tables.h"
 #include "frontend/signed_number.h"
@@ -38,12 +39,12 @@ std::optional<int> tuplet_divisor(std::string_view token) {
   return n;
 }
 
-// "V" and digits; a "V" without a digit after it is refused on its own.
+// After a step, a token beginning with "V" is its velocity: the drum form,
+// "V" and a digit, is read as every tool reads a velocity; any other is
+// refused on its own.
 int read_velocity(std::string_view token) {
   if (!is_velocity_token(token)) throw ToolError(Msg::VelocityWrong);
-  const std::int32_t velocity = parse_signed(token.substr(1));
-  if (velocity > kVelocityMax) throw ToolError(Msg::VelocityRange);
-  return velocity;
+  return check_velocity(token);
 }
 
 }  // namespace

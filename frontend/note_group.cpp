@@ -14,10 +14,11 @@ bool take_rest_mark(Tokens& tokens, const LengthGroup& length, NoteText& group) 
   return true;
 }
 
-void check_velocity(std::string_view token) {
-  if (plain_velocity_in_range(token)) return;
+int check_velocity(std::string_view token) {
+  if (const int plain = plain_velocity(token); plain >= 0) return plain;
   const std::int32_t v = parse_signed(token.substr(1));
   if (v < 0 || v > kVelocityMax) throw ToolError(Msg::VelocityRange);
+  return v;
 }
 
 bool take_velocity(Tokens& tokens, NoteText& group) {

@@ -17,23 +17,27 @@ namespace scoretext {
 // mark, is refused.  Returns false (nothing taken) for any other token.
 bool take_rest_mark(Tokens& tokens, const LengthGroup& length, NoteText& group);
 
-// Checks a velocity token: "V" and a signed number 0..127.  Throws
-// Msg::Malformed when the text after the V is no number and
-// Msg::VelocityRange when it lies outside the range.
-void check_velocity(std::string_view token);
-// The usual velocity, "V" and one to three digits, checked without the
-// number parser; false when the token has any other form.
-inline bool plain_velocity_in_range(std::string_view token) {
+// Checks a velocity token, "V" and a signed number 0..127, and returns the
+// number.  Throws Msg::Malformed when the text after the V is no number and
+// Msg::VelocityRange when it lies outside the range.  Every tool reads its
+// velocities through this; the drum tools first ask for a digit after the V
+// (is_velocity_token in drum/drumdef.h).
+int check_velocity(std::string_view token);
+// The usual velocity, "V" and one to three digits, read without the number
+// parser: its value, or -1 when the token has any other form or lies
+// outside the range.
+inline int plain_velocity(std::string_view token) {
   const std::size_t n = token.size();
-  if (n < 2 || n > 4) return false;
+  if (n < 2 || n > 4) return -1;
   int v = 0;
   for (std::size_t i = 1; i < n; ++i) {
     const unsigned digit = static_cast<unsigned char>(token[i]) - '0';
-    if (digit > 9) return false;
+    if (digit > 9) return -1;
     v = v * 10 + static_cast<int>(digit);
   }
-  return v <= kVelocityMax;
+  return v <= kVelocityMax ? v : -1;
 }
+inline bool plain_velocity_in_range(std::string_view token) { return plain_velocity(token) >= 0; }
 
 // If the token at the position is a velocity token, "V" and a number 0..127
 // (Msg::VelocityRange beyond; Msg::Malformed for what is no number),

@@ -189,8 +189,7 @@ bool ScorePart::read_group(Run& run, std::vector<Sounding>& group, std::string_v
     tokens.advance();
     if (!tokens.at_end() && tokens.current()[0] == 'V') {
       const std::string_view v = tokens.current();
-      if (!plain_velocity_in_range(v)) check_velocity(v);
-      const int velocity = parse_signed(v.substr(1));
+      const int velocity = check_velocity(v);
       for (std::size_t i = first; i < group.size(); ++i) group[i].velocity = velocity;
       tokens.advance();
     }

@@ -105,8 +105,11 @@ TEST(TemplateImage, LinesUpTo16MiBAreTakenWhateverTheirLineEnd) {
 
 TEST(TemplateImage, ALineAbove16MiBIsRefused) {
   const std::string over(kTemplateLineLimit + 1, 'x');
-  for (const std::string& content :
-       {over + "\n", "ab\n" + over, std::string(kTemplateLineLimit, 'x') + "\r\r\n"}) {
+  // The line of exactly the limit, its end a lone CR and then CR LF: the
+  // first CR is part of the line.
+  std::string with_cr(kTemplateLineLimit, 'x');
+  with_cr.append("\r\r\n");
+  for (const std::string& content : {over + "\n", "ab\n" + over, with_cr}) {
     EXPECT_EQ(image_or_report(content), kLineTooLong) << content.size();
   }
 }
