@@ -61,6 +61,27 @@ void add_conductor(const vocal::VocalRecord& r, PartConductor& conductor) {
   }
 }
 
+// The key signatures of the part at the ticks where their SK statements
+// stood; the positions are those the records were placed at.
+void add_keys(const vocal::EventTable& table, const std::vector<vocal::KeyMark>& marks, PartConductor& conductor) {
+  std::int64_t tick = 0;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i <= table.size() && next < marks.size(); ++i) {
+    for (; next < marks.size() && marks[next].records == i; ++next) {
+      const vocal::KeyMark& mark = marks[next];
+      // A delay rest that joined the last rest after the statement does not
+      // move the key.
+      const std::int64_t joined = mark.back_rest >= 0 ? table[i - 1].length - mark.back_rest : 0;
+      const std::string key = mark.sharps == 0  ? std::string("0")
+                              : mark.sharps > 0 ? "#" + std::to_string(mark.sharps)
+                                                : "b" + std::to_string(-mark.sharps);
+      conductor.set({tick - joined, ConductorKind::Key, key_data(mark.sharps, mark.minor ? 1 : 0),
+                     {0, "SK " + key + (mark.minor ? " 1" : " 0")}});
+    }
+    if (i < table.size() && table[i].sounds()) tick += table[i].length;
+  }
+}
+
 }  // namespace
 
 bool is_utf8(std::string_view text) {
@@ -80,7 +101,9 @@ bool is_utf8(std::string_view text) {
 }
 
 void read_vocal_part(StatementReader& reader, int channel, bool utf8, PartTrackData& part) {
-  vocal::EventTable read = vocal::read_vocal_part(reader, vocal::NoteStyle{});
+  std::vector<vocal::KeyMark> keys;
+  vocal::EventTable read = vocal::read_vocal_part(reader, vocal::NoteStyle{}, &keys);
+  add_keys(read, keys, part.conductor);
   // The beat snap aligns a VSQX file's notes; here it has no effect.
   vocal::EventTable table;
   for (const vocal::VocalRecord& r : read)

@@ -11,7 +11,8 @@
 //   DYN            expression (CC 11), PIT pitch bend, PBS the pitch-bend
 //                  sensitivity (RPN 0: CC 101 0, CC 100 0, CC 6), each
 //                  value at the tick where sirenta places it
-//   SB, ST         time signature and tempo into the conductor
+//   SB, ST, SK     time signature, tempo and key signature into the
+//                  conductor, at the tick where the statement stands
 //
 // The other attributes and curves, SV, SL1 and SL2 have no effect.
 #pragma once

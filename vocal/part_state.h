@@ -20,6 +20,17 @@ struct PatternSpan {
   std::optional<std::size_t> end;
 };
 
+// Where an SK statement stood, for a reader that writes key signatures:
+// sirenta keeps none.  The table had `records` records; its last one, when
+// it was a rest, was `back_rest` ticks long (a later delay rest may join
+// it), else back_rest is -1.
+struct KeyMark {
+  std::size_t records = 0;
+  std::int64_t back_rest = -1;
+  int sharps = 0;  // -7 (seven flats) .. 7
+  bool minor = false;
+};
+
 struct PartState {
   EventTable table;
   // The singing attributes every new note starts from.
@@ -35,6 +46,8 @@ struct PartState {
   // appended since, so that it never reaches across a pattern's edge.
   std::size_t block_start = 0;
   std::vector<PatternSpan> patterns = std::vector<PatternSpan>(scoretext::limits::kPatterns);
+  // Null unless the reader asked for the keys.
+  std::vector<KeyMark>* key_marks = nullptr;
 
   bool pattern_open() const { return open_pattern >= 0; }
 };

@@ -56,10 +56,11 @@ ToolConfig sung_part_config() {
   return config;
 }
 
-EventTable read_vocal_part(StatementReader& reader, const NoteStyle& style) {
+EventTable read_vocal_part(StatementReader& reader, const NoteStyle& style, std::vector<KeyMark>* key_marks) {
   LineConversion conversion(reader);
   PartState part;
   part.style = style;
+  part.key_marks = key_marks;
   const ToolConfig config = sung_part_config();
   MacroTable macros;
   Tokens tokens;

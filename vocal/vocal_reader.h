@@ -11,6 +11,7 @@
 
 #include "frontend/statement_reader.h"
 #include "frontend/tool_config.h"
+#include "vocal/part_state.h"
 #include "vocal/vocal_record.h"
 
 namespace scoretext::vocal {
@@ -19,6 +20,8 @@ namespace scoretext::vocal {
 ToolConfig sung_part_config();
 
 // `style`: the singing attributes every note starts from (the template's).
-EventTable read_vocal_part(StatementReader& reader, const NoteStyle& style);
+// `key_marks`, when given, receives every SK statement where it stood.
+EventTable read_vocal_part(StatementReader& reader, const NoteStyle& style,
+                           std::vector<KeyMark>* key_marks = nullptr);
 
 }  // namespace scoretext::vocal

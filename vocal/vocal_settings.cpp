@@ -29,6 +29,16 @@ void append_marker(PartState& part, RecordKind kind) {
   part.table.append(std::move(record));
 }
 
+// Key index 1..7 is that many sharps, 8..14 one to seven flats.
+KeyMark key_mark(const PartState& part, int key_index, bool minor) {
+  KeyMark mark;
+  mark.records = part.table.size();
+  if (!part.table.empty() && part.table.back().kind == RecordKind::Rest) mark.back_rest = part.table.back().length;
+  mark.sharps = key_index <= 7 ? key_index : 7 - key_index;
+  mark.minor = minor;
+  return mark;
+}
+
 void time_signature(const Tokens& tokens, PartState& part) {
   const int index = time_signature_operand(tokens.at(1));
   check_no_more(tokens, 1);
@@ -48,6 +58,7 @@ void key(const Tokens& tokens, PartState& part) {
   key_mode_operand(tokens.at(2));
   check_no_more(tokens, 2);
   part.pitch.key_index = key.index;
+  if (part.key_marks) part.key_marks->push_back(key_mark(part, key.index, tokens.at(2) == "1"));
 }
 
 void natural(const Tokens& tokens, PartState& part, bool set) {
