@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <iconv.h>
+#include "frontend/testing.h"
+
 #include <stdio.h>
 #include <unistd.h>
 
@@ -14,22 +15,6 @@
 
 namespace scoretext {
 namespace {
-
-// The system's converter, which shares nothing with the message table.
-std::string cp932(const std::string& utf8) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string out(utf8.size() * 2, '\0');
-  char* in = const_cast<char*>(utf8.data());
-  std::size_t in_left = utf8.size();
-  char* dst = out.data();
-  std::size_t dst_left = out.size();
-  const bool ok = iconv(cd, &in, &in_left, &dst, &dst_left) != static_cast<std::size_t>(-1);
-  iconv_close(cd);
-  if (!ok) return {};
-  out.resize(out.size() - dst_left);
-  return out;
-}
 
 struct Outcome {
   int status = 0;
@@ -64,7 +49,7 @@ TEST(RunProgram, OnlyALackOfMemoryIsReportedAsMalloc) {
 
   const Outcome other = run_failing([](const FileArguments&) { throw std::length_error("vector too long"); });
   EXPECT_EQ(other.status, 1);
-  const std::string internal = cp932("内部エラー");
+  const std::string internal = testing::cp932_by_iconv("内部エラー");
   ASSERT_FALSE(internal.empty()) << "no CP932 converter";
   EXPECT_EQ(other.error_output, "ERROR:" + internal + " vector too long\n");
 }

@@ -1,7 +1,9 @@
 #include "frontend/testing.h"
 
-#include <cstdlib>
+#include <iconv.h>
 #include <unistd.h>
+
+#include <cstdlib>
 
 #include "frontend/files.h"
 #include "frontend/macro_table.h"
@@ -60,6 +62,21 @@ void ProbeNotes::handle(Run& run) {
 
 std::string report(Msg message, std::string_view rest) {
   return "ERROR:" + cp932_text(message) + std::string(rest);
+}
+
+std::string iconv_converted(const char* to, const char* from, std::string_view bytes) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+  std::string out(bytes.size() * 4 + 8, '\0');
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t in_left = bytes.size();
+  char* dst = out.data();
+  std::size_t dst_left = out.size();
+  const bool ok = iconv(cd, &in, &in_left, &dst, &dst_left) != static_cast<std::size_t>(-1) && in_left == 0;
+  iconv_close(cd);
+  if (!ok) return {};
+  out.resize(out.size() - dst_left);
+  return out;
 }
 
 }  // namespace scoretext::testing

@@ -83,4 +83,10 @@ class ProbeNotes : public NoteStatementHandler {
 // and the rest, converted to CP932.
 std::string report(Msg message, std::string_view rest);
 
+// `bytes` converted from encoding `from` to `to` by the C library's iconv,
+// a view of Shift_JIS that shares nothing with the message table or the
+// kana layout; empty when iconv has no such converter or refuses a byte.
+std::string iconv_converted(const char* to, const char* from, std::string_view bytes);
+inline std::string cp932_by_iconv(std::string_view utf8) { return iconv_converted("CP932", "UTF-8", utf8); }
+
 }  // namespace scoretext::testing

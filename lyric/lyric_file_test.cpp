@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iconv.h>
 #include <string>
 #include <vector>
 
@@ -16,22 +15,7 @@ namespace scoretext::lyric {
 namespace {
 
 using scoretext::testing::thrown_message;
-
-// The system's own converter, an independent view of Shift_JIS.
-std::string utf8_to_cp932(const std::string& utf8) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string out(utf8.size() * 2, '\0');
-  char* in = const_cast<char*>(utf8.data());
-  std::size_t in_left = utf8.size();
-  char* dst = out.data();
-  std::size_t dst_left = out.size();
-  const bool ok = iconv(cd, &in, &in_left, &dst, &dst_left) != static_cast<std::size_t>(-1);
-  iconv_close(cd);
-  if (!ok) return {};
-  out.resize(out.size() - dst_left);
-  return out;
-}
+using scoretext::testing::cp932_by_iconv;
 
 std::string utf8(char32_t cp) {
   std::string s;
@@ -63,7 +47,7 @@ std::vector<std::string> entries(std::string_view file) {
 // Entries as the lyric file holds them, written here in UTF-8.
 std::vector<std::string> sjis(std::initializer_list<std::string> utf8_entries) {
   std::vector<std::string> out;
-  for (const std::string& e : utf8_entries) out.push_back(utf8_to_cp932(e));
+  for (const std::string& e : utf8_entries) out.push_back(cp932_by_iconv(e));
   return out;
 }
 
@@ -89,7 +73,7 @@ std::string xs(std::string_view head, std::size_t count, std::string_view tail) 
 TEST(LyricNormalise, EveryKanaInUtf8BecomesItsShiftJisForm) {
   for (const auto& [first, last] : {std::pair{0x3041, 0x3093}, {0x30A1, 0x30F6}, {0x30FC, 0x30FC}}) {
     for (char32_t cp = first; cp <= static_cast<char32_t>(last); ++cp) {
-      const std::string sjis = utf8_to_cp932(utf8(cp));
+      const std::string sjis = cp932_by_iconv(utf8(cp));
       ASSERT_EQ(sjis.size(), 2u) << std::hex << static_cast<unsigned>(cp);
       EXPECT_EQ(normal(utf8(cp)), sjis) << std::hex << static_cast<unsigned>(cp);
       EXPECT_EQ(normal(sjis), sjis) << std::hex << static_cast<unsigned>(cp);
@@ -104,7 +88,7 @@ TEST(LyricNormalise, EveryKanaInUtf8BecomesItsShiftJisForm) {
 TEST(LyricNormalise, FullWidthFormsInBothEncodingsBecomeAscii) {
   const std::string full = "　［］’￥４＠｛＿ＡＺａｚ";
   EXPECT_EQ(normal(full), " []'\\4@{_AZaz");
-  EXPECT_EQ(normal(utf8_to_cp932(full)), " []'\\4@{_AZaz");
+  EXPECT_EQ(normal(cp932_by_iconv(full)), " []'\\4@{_AZaz");
   EXPECT_EQ(normal("-"), "\x81\x5B");
   EXPECT_EQ(normal("ー"), "\x81\x5B");
   const std::string kept = "AZaz[] '\\4@{:_0";
@@ -113,8 +97,8 @@ TEST(LyricNormalise, FullWidthFormsInBothEncodingsBecomeAscii) {
 
 TEST(LyricNormalise, EverythingElseIsRefused) {
   for (const std::string& line : std::vector<std::string>{"1", "9", ".", ",", "\"", ";", "\t", std::string(1, '\0'), "~", "/",
-                                 std::string("漢"), std::string("；"), utf8_to_cp932("漢"),
-                                 utf8_to_cp932("；"), utf8_to_cp932("ａ").substr(0, 1),
+                                 std::string("漢"), std::string("；"), cp932_by_iconv("漢"),
+                                 cp932_by_iconv("；"), cp932_by_iconv("ａ").substr(0, 1),
                                  std::string("\xE3\x81"), std::string("\x82\x9F").substr(0, 1)}) {
     EXPECT_EQ(normalise_failure("a" + line), Msg::LyricBadCharacter) << line;
   }
@@ -146,9 +130,9 @@ TEST(LyricFile, WordsAndBrackets) {
 
 TEST(LyricFile, BracketsAreNeverTheSecondByteOfAKana) {
   // ー ゼ ゾ end in the bytes of '[' and ']' in Shift_JIS.
-  const std::string line = utf8_to_cp932("ゼゾー[ゼ ゾ]ー");
+  const std::string line = cp932_by_iconv("ゼゾー[ゼ ゾ]ー");
   EXPECT_EQ(entries(line), sjis({"ゼ", "ゾ", "ー[ゼ ゾ]", "ー"}));
-  EXPECT_EQ(read_error(utf8_to_cp932("[ゼ")).message(), Msg::LyricNoClosingBracket);
+  EXPECT_EQ(read_error(cp932_by_iconv("[ゼ")).message(), Msg::LyricNoClosingBracket);
 }
 
 TEST(LyricFile, WordErrors) {

@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <iconv.h>
+#include "frontend/testing.h"
+
 
 #include <cstdint>
 #include <string>
@@ -13,25 +14,10 @@
 namespace scoretext::text {
 namespace {
 
-// `bytes` converted from `from` to `to`; empty when iconv refuses them.
-std::string convert(const char* to, const char* from, const std::string& bytes) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string out(bytes.size() * 4 + 8, '\0');
-  char* in = const_cast<char*>(bytes.data());
-  std::size_t in_left = bytes.size();
-  char* dst = out.data();
-  std::size_t dst_left = out.size();
-  const bool ok = iconv(cd, &in, &in_left, &dst, &dst_left) != static_cast<std::size_t>(-1) && in_left == 0;
-  iconv_close(cd);
-  if (!ok) return {};
-  out.resize(out.size() - dst_left);
-  return out;
-}
-
 // The code point iconv reads from a CP932 pair, or 0.
 char32_t cp932_code_point(std::uint8_t lead, std::uint8_t trail) {
-  const std::string utf32 = convert("UTF-32BE", "CP932", std::string{static_cast<char>(lead), static_cast<char>(trail)});
+  const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+  const std::string utf32 = scoretext::testing::iconv_converted("UTF-32BE", "CP932", pair);
   if (utf32.size() != 4) return 0;
   char32_t c = 0;
   for (const char b : utf32) c = c << 8 | static_cast<std::uint8_t>(b);
@@ -45,12 +31,7 @@ std::string utf32be(char32_t c) {
 // Code points compared as numbers, which the test's messages can print.
 std::uint32_t u(char32_t c) { return static_cast<std::uint32_t>(c); }
 
-bool have_cp932() {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  iconv_close(cd);
-  return true;
-}
+bool have_cp932() { return !scoretext::testing::cp932_by_iconv("\xE3\x82\xA2").empty(); }
 
 TEST(KanaLayout, EveryPairOfTheKanaLeadsReadsAsTheConverterReadsIt) {
   if (!have_cp932()) GTEST_SKIP() << "no CP932 converter";
@@ -78,7 +59,7 @@ TEST(KanaLayout, EveryKanaWritesThePairTheConverterWrites) {
       EXPECT_EQ(out, "x");
       continue;
     }
-    EXPECT_EQ(out, "x" + convert("CP932", "UTF-32BE", utf32be(c))) << std::hex << u(c);
+    EXPECT_EQ(out, "x" + scoretext::testing::iconv_converted("CP932", "UTF-32BE", utf32be(c))) << std::hex << u(c);
     SjisPair pair;
     ASSERT_TRUE(sjis_of_kana(c, pair));
     EXPECT_EQ(u(kana_of_sjis(pair.lead, pair.trail)), u(c));
@@ -94,7 +75,7 @@ TEST(KanaLayout, ThreeByteUtf8AsTheConverterWritesAndReadsIt) {
     if (c >= 0xD800 && c <= 0xDFFF) continue;  // no characters
     std::string bytes;
     append_utf8_three(c, bytes);
-    ASSERT_EQ(bytes, convert("UTF-8", "UTF-32BE", utf32be(c))) << std::hex << u(c);
+    ASSERT_EQ(bytes, scoretext::testing::iconv_converted("UTF-8", "UTF-32BE", utf32be(c))) << std::hex << u(c);
     const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
     ASSERT_EQ(u(three_byte_utf8(p, 3)), u(c));
     // Cut short, it reads nothing; it never reads past what it is given.
