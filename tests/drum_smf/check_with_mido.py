@@ -18,22 +18,8 @@ import subprocess
 import sys
 import tempfile
 
-try:
-    import mido
-except ImportError:
-    sys.exit("mido is missing: install python3-mido and run with /usr/bin/python3")
-
-failures = []
-passes = 0
-
-
-def check(ok, what):
-    global passes
-    if ok:
-        passes += 1
-    else:
-        failures.append(what)
-        print("FAIL", what)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from read_back_kit import check, mido, summary  # noqa: E402
 
 
 def vastrel(bin_dir, work, *args):
@@ -213,8 +199,7 @@ def main():
             check_player(example, work)
         check_random_parts(bin_dir, work)
         check_unreadable_and_leftovers(bin_dir, work)
-    print(f"{passes} checks passed, {len(failures)} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":

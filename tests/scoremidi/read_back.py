@@ -20,22 +20,8 @@ import subprocess
 import sys
 import tempfile
 
-try:
-    import mido
-except ImportError:
-    sys.exit("mido is missing: install python3-mido and run with /usr/bin/python3")
-
-failures = []
-passes = 0
-
-
-def check(ok, what):
-    global passes
-    if ok:
-        passes += 1
-    else:
-        failures.append(what)
-        print("FAIL", what)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from read_back_kit import check, mido, summary  # noqa: E402
 
 
 def run(bin_dir, work, prog, *args):
@@ -261,7 +247,8 @@ def read_file(path):
             elif msg.type == "text":
                 texts.append((now, msg.text))
             elif msg.type == "lyrics":
-                lyrics.append((now, msg.bin().split(bytes([5]), 1)[1][1:] if False else msg.text.encode("latin-1")))
+                # The lyric's bytes as written (mido reads meta texts as Latin-1).
+                lyrics.append((now, msg.text.encode("latin-1")))
             elif msg.type == "track_name":
                 names.append(msg.name)
     return midi, sorted(notes), tempos, texts, lyrics, names
@@ -480,8 +467,7 @@ def main(bin_dir, source_dir):
         check_random_sung(bin_dir, work, rng, 6)
     finally:
         shutil.rmtree(work)
-    print(f"{passes} checks passed, {len(failures)} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":

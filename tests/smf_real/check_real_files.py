@@ -16,23 +16,10 @@ import subprocess
 import sys
 import tempfile
 
-try:
-    import mido
-except ImportError:
-    sys.exit("mido is missing: install python3-mido and run with /usr/bin/python3")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from read_back_kit import check, mido, summary  # noqa: E402
 
 NOTE_TYPES = ("note_on", "note_off", "polytouch")
-failures = []
-passes = 0
-
-
-def check(ok, what):
-    global passes
-    if ok:
-        passes += 1
-    else:
-        failures.append(what)
-        print("FAIL", what)
 
 
 def run(bin_dir, tool, *args):
@@ -164,8 +151,7 @@ def main():
               not os.path.exists(out), f"ardic on running status: {status}, {text!r}")
         check_belvar(bin_dir, work, "mido-running-status", running, mido.MidiFile(running))
 
-    print(f"{passes} passed, {len(failures)} failed")
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":
