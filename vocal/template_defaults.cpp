@@ -1,5 +1,6 @@
 #include "vocal/template_defaults.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -63,8 +64,12 @@ std::int32_t value_after(std::string_view line, std::size_t at) {
 }  // namespace
 
 std::string read_template_image(const InputFile& file) {
-  constexpr std::size_t kPiece = std::size_t{1} << 20;
+  // The image doubles when it is full (64 KiB at first): the bytes cleared
+  // ahead of the reads stay within twice the template's size, however
+  // large it is and however little each read brings.
+  constexpr std::size_t kFirstRoom = std::size_t{64} << 10;
   std::string image;
+  std::size_t used = 0;
   std::size_t line_start = 0;  // where the line being read begins
   // A line may hold one byte more than the limit while its end is unread:
   // a CR before its LF belongs to the line end.
@@ -72,21 +77,22 @@ std::string read_template_image(const InputFile& file) {
     if (length > limit) throw ToolError::in_template(Msg::LineTooLong);
   };
   for (;;) {
-    const std::size_t old_size = image.size();
-    image.resize(old_size + kPiece);
-    const long got = read_some(file.fd(), image.data() + old_size, kPiece);
+    if (used == image.size()) image.resize(std::max(kFirstRoom, 2 * used));
+    const long got = read_some(file.fd(), image.data() + used, image.size() - used);
     if (got < 0) throw ToolError::open_error(file.name());
-    image.resize(old_size + static_cast<std::size_t>(got));
     if (got == 0) break;
-    for (std::size_t lf = image.find('\n', old_size); lf != std::string::npos;
-         lf = image.find('\n', lf + 1)) {
-      const bool cr = lf > line_start && image[lf - 1] == '\r';
+    const std::size_t from = used;
+    used += static_cast<std::size_t>(got);
+    const std::string_view read(image.data(), used);
+    for (std::size_t lf = read.find('\n', from); lf != std::string_view::npos; lf = read.find('\n', lf + 1)) {
+      const bool cr = lf > line_start && read[lf - 1] == '\r';
       refuse_if_longer(lf - line_start - (cr ? 1 : 0), kTemplateLineLimit);
       line_start = lf + 1;
     }
-    refuse_if_longer(image.size() - line_start, kTemplateLineLimit + 1);
+    refuse_if_longer(used - line_start, kTemplateLineLimit + 1);
   }
-  const std::size_t last = image.size() - line_start;
+  image.resize(used);
+  const std::size_t last = used - line_start;
   const bool cr = last > 0 && image.back() == '\r';
   refuse_if_longer(last - (cr ? 1 : 0), kTemplateLineLimit);
   return image;

@@ -48,7 +48,7 @@ inline constexpr std::size_t kTemplateLineUnlimited = static_cast<std::size_t>(-
 inline constexpr std::size_t kTemplateLineLimit = std::size_t{16} << 20;
 
 // The whole template, read once from `file`, so that both readings work on
-// a pipe as on a file.  Memory: the template's size and one read's buffer.
+// a pipe as on a file.  Memory: at most twice the template's size.
 // A line longer than kTemplateLineLimit throws Msg::LineTooLong as a
 // template error as soon as it is seen; a read error throws the file's open
 // error.
