@@ -34,11 +34,10 @@ SungLength parse_length(Tokens& tokens, std::string& line) {
     line.push_back(' ');
     line.append(read.bracket);
   }
-  if (vocal::is_sung_articulation(tokens.current())) {
+  if (!read.articulation.empty()) {
     group.articulation = true;
     line.push_back(' ');
-    line.append(tokens.current());
-    tokens.advance();
+    line.append(read.articulation);
   }
   return group;
 }
@@ -52,7 +51,7 @@ void LyricNotes::handle(Run& run) {
   const bool continuation = run.pending_tie;
   run.pending_tie = group.tie;
   if (continuation) {
-    if (!tokens.at_end()) throw ToolError(Msg::TiePending);
+    vocal::check_continuation_ends(tokens, kLyricDialect);
   } else if (tokens.current() == "X") {
     if (group.articulation) throw ToolError(Msg::RestArticulation);
     tokens.advance();

@@ -32,7 +32,15 @@ bool read_sung_length(Tokens& tokens, const SungDialect& dialect, SungLength& gr
     group.divisor = bracket[1] - '0';
     tokens.advance();
   }
+  if (dialect.articulation_in_group && is_sung_articulation(tokens.current())) {
+    group.articulation = tokens.current();
+    tokens.advance();
+  }
   return true;
+}
+
+void check_continuation_ends(const Tokens& tokens, const SungDialect& dialect) {
+  if (!tokens.at_end()) throw ToolError(dialect.after_continuation);
 }
 
 std::optional<int> delay_divisor(std::string_view token) {

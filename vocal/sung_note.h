@@ -8,8 +8,10 @@
 //
 // The articulation is a delay (DL, DL1..DL4), a staccato (S, S0..S8) or an
 // articulation code (&101..&200).  Where the two tools read the grammar
-// differently, the difference is a field of SungDialect.  Errors are thrown
-// unplaced.
+// differently, the difference is a field of SungDialect.  The note token is
+// each tool's own: nolwen passes it on once its letter is A..G
+// (Msg::Malformed), sirenta works out its pitch (pitch.h,
+// Msg::VocalNoteToken).  Errors are thrown unplaced.
 #pragma once
 
 #include <cstdint>
@@ -32,9 +34,23 @@ struct SungDialect {
   bool velocity_any_v;
   // The message for a velocity above 127.
   Msg velocity_range;
+  // The articulation belongs to the length group (nolwen, which writes the
+  // group out before it looks further), or the tool reads it after its own
+  // rest and tie checks (sirenta: read_sung_length leaves it).
+  bool articulation_in_group;
+  // Anything after the length group of a tie continuation.
+  Msg after_continuation;
 };
-inline constexpr SungDialect kLyricDialect = {true, true, Msg::VelocityRange};
-inline constexpr SungDialect kSirentaDialect = {false, false, Msg::NoteOnVelocityRange};
+inline constexpr SungDialect kLyricDialect = {.tie_ends_group = true,
+                                              .velocity_any_v = true,
+                                              .velocity_range = Msg::VelocityRange,
+                                              .articulation_in_group = true,
+                                              .after_continuation = Msg::TiePending};
+inline constexpr SungDialect kSirentaDialect = {.tie_ends_group = false,
+                                                .velocity_any_v = false,
+                                                .velocity_range = Msg::NoteOnVelocityRange,
+                                                .articulation_in_group = false,
+                                                .after_continuation = Msg::Extra};
 
 struct SungLength {
   std::string_view length;   // the length token
@@ -42,11 +58,16 @@ struct SungLength {
   bool tie = false;          // ")"
   std::string_view bracket;  // "]2".."]9", or empty
   int divisor = 1;           // the bracket's number
+  std::string_view articulation;  // where the dialect reads it here, or empty
 };
 
 // Reads the length group from the token position.  False, nothing taken,
 // when the token there is no length.
 bool read_sung_length(Tokens& tokens, const SungDialect& dialect, SungLength& group);
+
+// A tie continuation is its length group alone: any token left throws the
+// dialect's message.
+void check_continuation_ends(const Tokens& tokens, const SungDialect& dialect);
 
 // The articulation tokens.  DL, DL1..DL4: the divisor of the delay; S,
 // S0..S8: the staccato number (S is S1); &101..&200: the code's number.

@@ -54,5 +54,25 @@ TEST(SungNoteDialects, EachToolHasItsOwnMessageForAVelocityAbove127) {
             Msg::NoteOnVelocityRange);
 }
 
+TEST(SungNoteDialects, NolwensLengthGroupTakesTheArticulationSirentaReadsItLater) {
+  for (const SungDialect* dialect : {&kLyricDialect, &kSirentaDialect}) {
+    Tokens tokens = tokens_of("4 ]3 S2 C3");
+    SungLength group;
+    ASSERT_TRUE(read_sung_length(tokens, *dialect, group));
+    const bool in_group = dialect == &kLyricDialect;
+    EXPECT_EQ(group.articulation, in_group ? "S2" : "");
+    EXPECT_EQ(tokens.current(), in_group ? "C3" : "S2");
+  }
+}
+
+TEST(SungNoteDialects, EachToolHasItsOwnMessageForMoreAfterATieContinuation) {
+  Tokens tokens = tokens_of("4 C3");
+  tokens.advance();
+  EXPECT_EQ(testing::thrown_message([&] { check_continuation_ends(tokens, kLyricDialect); }), Msg::TiePending);
+  EXPECT_EQ(testing::thrown_message([&] { check_continuation_ends(tokens, kSirentaDialect); }), Msg::Extra);
+  tokens.advance();
+  EXPECT_EQ(testing::thrown_message([&] { check_continuation_ends(tokens, kLyricDialect); }), Msg::Count_);
+}
+
 }  // namespace
 }  // namespace scoretext::vocal

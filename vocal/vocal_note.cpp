@@ -193,7 +193,7 @@ bool take_note(Tokens& tokens, PartState& part) {
     return true;
   }
   if (part.pending_tie) {
-    if (!tokens.at_end()) throw ToolError(Msg::Extra);
+    check_continuation_ends(tokens, kSirentaDialect);
     // A tie is pending only right after the tied note was appended.
     part.table.back().length += f;
     part.pending_tie = tie;
