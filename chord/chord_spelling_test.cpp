@@ -63,7 +63,8 @@ TEST(SpellChord, RowsFollowAnyTextWithAnyVelocity) {
   for (std::size_t before = 0; before <= 140; before += 7) {
     for (std::size_t length = 0; length <= 20; ++length) {
       const std::string prefix(before, '.');
-      const std::string velocity = "V" + std::string(length, '9');
+      std::string velocity(length + 1, '9');
+      velocity[0] = 'V';
       NoteText group;
       group.append(prefix);
       append_chord_notes(notes, velocity, group);

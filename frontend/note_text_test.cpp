@@ -68,7 +68,7 @@ TEST(NoteText, PaddedNoteNamesAddOnlyTheirOwnCharacters) {
 }
 
 TEST(PlainVelocity, TakesOneToThreeDigitsUpTo127Only) {
-  for (int v = 0; v <= 999; ++v) EXPECT_EQ(plain_velocity_in_range("V" + std::to_string(v)), v <= 127) << v;
+  for (int v = 0; v <= 999; ++v) EXPECT_EQ(plain_velocity_in_range(std::string("V").append(std::to_string(v))), v <= 127) << v;
   for (const char* other : {"V", "V0127", "V+1", "V-1", "V1X", "V12:", "V/"})
     EXPECT_FALSE(plain_velocity_in_range(other)) << other;
 }

@@ -52,7 +52,7 @@ TEST(LineReader, StringAndFileGiveTheSameLines) {
   std::vector<std::string> from_string;
   LineReader reader(text, 10);
   std::string_view line;
-  while (reader.next(line)) from_string.emplace_back((reader.too_long() ? "!" : "") + std::string(line));
+  while (reader.next(line)) from_string.emplace_back(reader.too_long() ? "!" : "").append(line);
   EXPECT_EQ(from_string, all_lines(text));
   EXPECT_EQ(from_string, (std::vector<std::string>{"a", "bb", "", "!xxxxxxxxxx", "c"}));
 }
@@ -60,7 +60,9 @@ TEST(LineReader, StringAndFileGiveTheSameLines) {
 TEST(LineReader, FilterRewritesEachLineButNotATooLongOne) {
   LineReader reader("ab\ncd\n0123456789\nef", 10);
   reader.set_filter([](std::string_view line, std::string& scratch) {
-    scratch = "<" + std::string(line) + ">";
+    scratch.clear();
+    scratch.push_back('<');
+    scratch.append(line).push_back('>');
     return std::string_view(scratch);
   });
   std::vector<std::string> got;

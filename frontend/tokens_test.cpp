@@ -78,10 +78,13 @@ TEST(Tokens, QuotesWithinTokensForm) {
   EXPECT_EQ(failure("4 C3 \"sa", sung), Msg::BadQuote);
   EXPECT_EQ(failure("LY\"a b", sung), Msg::BadQuote);
   // The closing quote is not counted; the opening one is.
-  EXPECT_EQ(failure("\"" + std::string(997, 'a') + "\"", sung), Msg::Count_);
-  EXPECT_EQ(failure("\"" + std::string(998, 'a') + "\"", sung), Msg::TokenTooLong);
+  const auto quoted = [](std::size_t n, bool closed) {
+    return std::string("\"").append(n, 'a').append(closed ? "\"" : "");
+  };
+  EXPECT_EQ(failure(quoted(997, true), sung), Msg::Count_);
+  EXPECT_EQ(failure(quoted(998, true), sung), Msg::TokenTooLong);
   // A long unclosed quote reaches the length limit first.
-  EXPECT_EQ(failure("\"" + std::string(2000, 'a'), sung), Msg::TokenTooLong);
+  EXPECT_EQ(failure(quoted(2000, false), sung), Msg::TokenTooLong);
 
   ToolConfig melody;
   melody.quote_aware = true;

@@ -72,11 +72,11 @@ void add_keys(const vocal::EventTable& table, const std::vector<vocal::KeyMark>&
       // A delay rest that joined the last rest after the statement does not
       // move the key.
       const std::int64_t joined = mark.back_rest >= 0 ? table[i - 1].length - mark.back_rest : 0;
-      const std::string key = mark.sharps == 0  ? std::string("0")
-                              : mark.sharps > 0 ? "#" + std::to_string(mark.sharps)
-                                                : "b" + std::to_string(-mark.sharps);
-      conductor.set({tick - joined, ConductorKind::Key, key_data(mark.sharps, mark.minor ? 1 : 0),
-                     {0, "SK " + key + (mark.minor ? " 1" : " 0")}});
+      std::string statement = "SK ";
+      if (mark.sharps != 0) statement += mark.sharps > 0 ? '#' : 'b';
+      statement += std::to_string(mark.sharps < 0 ? -mark.sharps : mark.sharps);
+      statement += mark.minor ? " 1" : " 0";
+      conductor.set({tick - joined, ConductorKind::Key, key_data(mark.sharps, mark.minor ? 1 : 0), {0, statement}});
     }
     if (i < table.size() && table[i].sounds()) tick += table[i].length;
   }

@@ -33,7 +33,7 @@ TEST(Quantity, WrittenAndReadAsThePublishedExamples) {
   for (const auto& [value, bytes] : kPublishedExamples) {
     std::string out = "x";
     append_quantity(out, value);
-    EXPECT_EQ(out, "x" + std::string(bytes.begin(), bytes.end())) << value;
+    EXPECT_EQ(out, std::string("x").append(bytes.begin(), bytes.end())) << value;
     EXPECT_EQ(quantity_size(value), bytes.size()) << value;
 
     Bytes stream = bytes;

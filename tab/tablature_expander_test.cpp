@@ -21,7 +21,7 @@ std::string sounding_name(int string, int fret) {
   const Open open = kOpen[string - 1];
   const int step = open.pitch_class + fret;
   const std::string cls = kClasses[step % 12];
-  return "*" + cls.substr(0, 1) + std::to_string(open.octave + step / 12) + cls.substr(1);
+  return std::string("*").append(cls, 0, 1).append(std::to_string(open.octave + step / 12)).append(cls, 1);
 }
 
 TEST(TablatureNote, EveryTokenOfOneToThreeDigits) {

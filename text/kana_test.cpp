@@ -59,7 +59,8 @@ TEST(KanaLayout, EveryKanaWritesThePairTheConverterWrites) {
       EXPECT_EQ(out, "x");
       continue;
     }
-    EXPECT_EQ(out, "x" + scoretext::testing::iconv_converted("CP932", "UTF-32BE", utf32be(c))) << std::hex << u(c);
+    EXPECT_EQ(out, std::string("x").append(scoretext::testing::iconv_converted("CP932", "UTF-32BE", utf32be(c))))
+        << std::hex << u(c);
     SjisPair pair;
     ASSERT_TRUE(sjis_of_kana(c, pair));
     EXPECT_EQ(u(kana_of_sjis(pair.lead, pair.trail)), u(c));
