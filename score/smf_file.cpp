@@ -3,22 +3,14 @@
 #include <algorithm>
 
 #include "frontend/tool_error.h"
+#include "smf/chunk_layout.h"
 
 namespace scoretext::score {
 namespace {
 
-constexpr int kDivision = 480;
+constexpr std::uint16_t kFormat = 1;
+constexpr std::uint16_t kDivision = 480;
 constexpr int kTrackNameMeta = 0x03;
-constexpr std::size_t kLengthField = 4;
-
-void append_u32(std::string& out, std::uint32_t v) {
-  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xff);
-}
-
-void append_u16(std::string& out, std::uint32_t v) {
-  out += static_cast<char>((v >> 8) & 0xff);
-  out += static_cast<char>(v & 0xff);
-}
 
 }  // namespace
 
@@ -30,15 +22,10 @@ std::string build_smf(const std::vector<PartTrack>& tracks) {
   for (const PartTrack& t : tracks) least += t.track->least_bytes() + t.name.size() + 16;
   std::string out;
   out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(least + least / 4, kLargestFile + 1)));
-  out = "MThd";
-  append_u32(out, 6);
-  append_u16(out, 1);
-  append_u16(out, static_cast<std::uint32_t>(tracks.size()));
-  append_u16(out, kDivision);
+  smf::append_header_chunk(out, kFormat, static_cast<std::uint16_t>(tracks.size()), kDivision);
   for (const PartTrack& t : tracks) {
-    out += "MTrk";
-    const std::size_t length_at = out.size();
-    append_u32(out, 0);
+    const std::size_t chunk_start = out.size();
+    smf::append_chunk_header(out, smf::kTrackType, 0);
     if (!t.name.empty()) {
       out += '\0';
       out += '\xFF';
@@ -47,9 +34,7 @@ std::string build_smf(const std::vector<PartTrack>& tracks) {
       out += t.name;
     }
     t.track->write(out, t.end_tick, kLargestFile);
-    const std::size_t length = out.size() - length_at - kLengthField;
-    for (std::size_t i = 0; i < kLengthField; ++i)
-      out[length_at + i] = static_cast<char>((length >> (8 * (kLengthField - 1 - i))) & 0xff);
+    smf::set_chunk_length(out, chunk_start);
   }
   return out;
 }

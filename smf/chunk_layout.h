@@ -42,6 +42,15 @@ inline void append_chunk_header(std::string& out, const std::array<std::uint8_t,
   append_big_endian(out, length, 4);
 }
 
+// Sets the length field of the chunk that starts at `chunk_start`, once its
+// data, which runs to the end of `out`, is written.
+inline void set_chunk_length(std::string& out, std::size_t chunk_start) {
+  const std::size_t data_at = chunk_start + kChunkHeaderBytes;
+  const auto length = static_cast<std::uint32_t>(out.size() - data_at);
+  for (std::size_t i = 0; i < 4; ++i)
+    out[chunk_start + kLengthAt + i] = static_cast<char>((length >> (8 * (3 - i))) & 0xFF);
+}
+
 // Appends the whole header chunk.
 inline void append_header_chunk(std::string& out, std::uint16_t format, std::uint16_t track_count,
                                 std::uint16_t division) {
