@@ -63,8 +63,10 @@ std::string build_smf_image(const EventList& events, const SmfSettings& settings
   image.reserve(size);
   smf::append_header_chunk(image, kFormat, kTracks, kTicksPerQuarter);
   smf::append_chunk_header(image, smf::kTrackType, static_cast<std::uint32_t>(size - smf::kFirstTrackDataAt));
-  append_bytes(image, {0, 0xff, 0x51, 3, settings.tempo[0], settings.tempo[1], settings.tempo[2]});
-  append_bytes(image, {0, 0xff, 0x58, 4, settings.numerator, settings.denominator_power, 24, 8});
+  append_bytes(image,
+               {0, smf::kMetaStatus, smf::kTempoMeta, 3, settings.tempo[0], settings.tempo[1], settings.tempo[2]});
+  append_bytes(image, {0, smf::kMetaStatus, smf::kTimeSignatureMeta, 4, settings.numerator, settings.denominator_power,
+                       24, 8});
 
   std::int64_t previous = 0;
   for (const std::uint32_t i : exchange_sort_order(events.times())) {
@@ -74,7 +76,7 @@ std::string build_smf_image(const EventList& events, const SmfSettings& settings
     const NoteEvent& e = events[i];
     append_bytes(image, {e.status, e.key, e.velocity});
   }
-  append_bytes(image, {0, 0xff, 0x2f, 0});
+  append_bytes(image, {0, smf::kMetaStatus, smf::kEndOfTrackMeta, 0});
   return image;
 }
 

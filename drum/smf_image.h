@@ -21,10 +21,12 @@
 #include <string>
 #include <vector>
 
+#include "smf/chunk_layout.h"
+
 namespace scoretext::drum {
 
-inline constexpr std::uint8_t kNoteOn = 0x90;   // channel 1
-inline constexpr std::uint8_t kNoteOff = 0x80;  // channel 1
+inline constexpr std::uint8_t kNoteOn = smf::kNoteOnStatus;    // channel 1
+inline constexpr std::uint8_t kNoteOff = smf::kNoteOffStatus;  // channel 1
 
 struct NoteEvent {
   std::uint8_t status;

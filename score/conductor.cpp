@@ -3,18 +3,20 @@
 #include <algorithm>
 #include <tuple>
 
+#include "smf/chunk_layout.h"
+
 namespace scoretext::score {
 namespace {
 
-constexpr int kTempoMeta = 0x51;
-constexpr int kTimeSignatureMeta = 0x58;
-constexpr int kKeyMeta = 0x59;
+using smf::kKeySignatureMeta;
+using smf::kTempoMeta;
+using smf::kTimeSignatureMeta;
 
 int meta_type(ConductorKind kind) {
   switch (kind) {
     case ConductorKind::Tempo: return kTempoMeta;
     case ConductorKind::TimeSignature: return kTimeSignatureMeta;
-    case ConductorKind::Key: return kKeyMeta;
+    case ConductorKind::Key: return kKeySignatureMeta;
   }
   return kTempoMeta;
 }

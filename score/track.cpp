@@ -4,13 +4,14 @@
 #include <tuple>
 
 #include "frontend/tool_error.h"
+#include "smf/chunk_layout.h"
 #include "smf/quantity.h"
 
 namespace scoretext::score {
 namespace {
 
-constexpr int kNoteOff = 0x80;
-constexpr int kNoteOn = 0x90;
+constexpr int kNoteOff = smf::kNoteOffStatus;
+constexpr int kNoteOn = smf::kNoteOnStatus;
 
 void check_size(const std::string& out, std::size_t limit) {
   if (out.size() > limit) throw ToolError(Msg::OutputOverflow);
@@ -79,7 +80,9 @@ void Track::write(std::string& out, std::int64_t end_tick, std::size_t limit) {
     check_size(out, limit);
   }
   append_delta(out, std::max(end_tick, now) - now);
-  out.append("\xFF\x2F\x00", 3);
+  out += static_cast<char>(smf::kMetaStatus);
+  out += static_cast<char>(smf::kEndOfTrackMeta);
+  out += '\0';
   check_size(out, limit);
 }
 

@@ -2,7 +2,8 @@
 // ("MThd", its length 6, then format, track count and division, 16 bits
 // each) and the track chunks ("MTrk", a 32-bit length, the events), every
 // number big-endian.  Reading them is header.h's and track_chunk.h's work;
-// this is where the offsets live, and how a writer appends them.
+// this is where the offsets and the event bytes the suite writes live, and
+// how a writer appends them.
 #pragma once
 
 #include <array>
@@ -19,6 +20,16 @@ inline constexpr std::array<std::uint8_t, 4> kTrackType = {'M', 'T', 'r', 'k'};
 // The header chunk's length field: its data, after the chunk header.
 inline constexpr std::uint32_t kHeaderLength = 6;
 static_assert(kHeaderBytes == kChunkHeaderBytes + kHeaderLength);
+
+// The events the suite's writers put in a track: notes (the channel in the
+// status's low four bits) and meta events (FF, type, length, data).
+inline constexpr std::uint8_t kNoteOffStatus = 0x80;
+inline constexpr std::uint8_t kNoteOnStatus = 0x90;
+inline constexpr std::uint8_t kMetaStatus = 0xFF;
+inline constexpr std::uint8_t kEndOfTrackMeta = 0x2F;
+inline constexpr std::uint8_t kTempoMeta = 0x51;
+inline constexpr std::uint8_t kTimeSignatureMeta = 0x58;
+inline constexpr std::uint8_t kKeySignatureMeta = 0x59;
 
 // Where a chunk's length field stands, from the chunk's start.
 inline constexpr std::size_t kLengthAt = 4;
