@@ -42,6 +42,7 @@ struct Slot {
 };
 
 Slot slots[kSlots];
+std::size_t next_evicted = 0;
 std::mutex slots_lock;
 
 void* take_kept(std::size_t size) {
@@ -58,17 +59,31 @@ void* take_kept(std::size_t size) {
   return nullptr;
 }
 
-bool keep(void* block, std::size_t size) {
-  std::lock_guard<std::mutex> hold(slots_lock);
-  for (Slot& slot : slots) {
-    if (!slot.block) {
-      __asan_poison_memory_region(block, kPoisoned);
-      slot.block = block;
-      slot.size = size;
-      return true;
+// When every slot is taken, the block kept longest ago goes back to the
+// sanitizer: the slots would otherwise fill for good with blocks of sizes
+// that come once (a long statement's tokens, a macro's expansion), and the
+// chunks that every run asks for again would no longer be kept.
+void keep(void* block, std::size_t size) {
+  void* evicted = nullptr;
+  {
+    std::lock_guard<std::mutex> hold(slots_lock);
+    Slot* free_slot = nullptr;
+    for (Slot& slot : slots) {
+      if (!slot.block) {
+        free_slot = &slot;
+        break;
+      }
     }
+    if (!free_slot) {
+      free_slot = &slots[next_evicted];
+      next_evicted = (next_evicted + 1) % kSlots;
+      evicted = free_slot->block;
+    }
+    __asan_poison_memory_region(block, kPoisoned);
+    free_slot->block = block;
+    free_slot->size = size;
   }
-  return false;
+  std::free(evicted);
 }
 
 void* allocate(std::size_t size) {
@@ -83,7 +98,10 @@ void release(void* block) {
   // A pointer the allocator does not own goes to free(), which reports it.
   if (__sanitizer_get_ownership(block)) {
     const std::size_t size = __sanitizer_get_allocated_size(block);  // as asked
-    if (size >= kLarge && keep(block, size)) return;
+    if (size >= kLarge) {
+      keep(block, size);
+      return;
+    }
   }
   std::free(block);
 }
