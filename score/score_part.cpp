@@ -77,6 +77,8 @@ class ScorePart : public NoteStatementHandler {
 
   void setting(const std::vector<std::string_view>& w, const StatementPlace& place);
   void pattern(const std::vector<std::string_view>& w);
+  // The span of pattern n (0..kPatterns-1, checked by the front end).
+  Span& span(int n);
   void continuation(Run& run, std::int64_t f, std::string_view articulation);
   // Reads the notes after the length group; false for the rest mark.
   bool read_group(Run& run, std::vector<Sounding>& group, std::string_view& comment);
@@ -93,7 +95,8 @@ class ScorePart : public NoteStatementHandler {
   // Notes sounding under a tie: their keys, and the tick where they end.
   std::vector<int> tied_;
   std::int64_t tied_end_ = 0;
-  std::vector<Span> patterns_ = std::vector<Span>(limits::kPatterns);
+  // Grown to the highest pattern number used: most parts have none.
+  std::vector<Span> patterns_;
   int open_pattern_ = -1;
   LengthGroup length_;
 };
@@ -131,21 +134,27 @@ void ScorePart::setting(const std::vector<std::string_view>& w, const StatementP
   // notes written as absolute pitches.
 }
 
+ScorePart::Span& ScorePart::span(int n) {
+  const auto at = static_cast<std::size_t>(n);
+  if (at >= patterns_.size()) patterns_.resize(at + 1);
+  return patterns_[at];
+}
+
 void ScorePart::pattern(const std::vector<std::string_view>& w) {
   if (w[0] == "PS") {
     open_pattern_ = parse_signed(w[1]);
-    patterns_[static_cast<std::size_t>(open_pattern_)] = {part_.track.size(), 0, tick_, 0, false};
+    span(open_pattern_) = {part_.track.size(), 0, tick_, 0, false};
   } else if (w[0] == "PE") {
-    Span& span = patterns_[static_cast<std::size_t>(open_pattern_)];
-    span.last = part_.track.size();
-    span.end = tick_;
-    span.ended = true;
+    Span& open = span(open_pattern_);
+    open.last = part_.track.size();
+    open.end = tick_;
+    open.ended = true;
     open_pattern_ = -1;
   } else {
-    const Span span = patterns_[static_cast<std::size_t>(parse_signed(w[1]))];
-    if (!span.ended) throw ToolError(Msg::PatternUndefined);
-    part_.track.replay(span.first, span.last, tick_ - span.start);
-    tick_ += span.end - span.start;
+    const Span replayed = span(parse_signed(w[1]));
+    if (!replayed.ended) throw ToolError(Msg::PatternUndefined);
+    part_.track.replay(replayed.first, replayed.last, tick_ - replayed.start);
+    tick_ += replayed.end - replayed.start;
     check_part_size(part_.track);
   }
 }

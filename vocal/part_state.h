@@ -45,11 +45,18 @@ struct PartState {
   // The table's size at the latest PS or PE: a delay rest joins only a rest
   // appended since, so that it never reaches across a pattern's edge.
   std::size_t block_start = 0;
-  std::vector<PatternSpan> patterns = std::vector<PatternSpan>(scoretext::limits::kPatterns);
+  // Indexed by pattern number (0..kPatterns-1, checked by the caller);
+  // grown to the highest number used, so a part without patterns holds none.
+  std::vector<PatternSpan> patterns;
   // Null unless the reader asked for the keys.
   std::vector<KeyMark>* key_marks = nullptr;
 
   bool pattern_open() const { return open_pattern >= 0; }
+  PatternSpan& pattern(int n) {
+    const auto at = static_cast<std::size_t>(n);
+    if (at >= patterns.size()) patterns.resize(at + 1);
+    return patterns[at];
+  }
 };
 
 }  // namespace scoretext::vocal

@@ -108,7 +108,7 @@ void pattern_start(const Tokens& tokens, PartState& part) {
   if (part.pattern_open()) throw ToolError(Msg::InsidePattern);
   const int n = pattern_number(tokens.at(1), 0);
   check_no_more(tokens, 1);
-  PatternSpan& pattern = part.patterns[static_cast<std::size_t>(n)];
+  PatternSpan& pattern = part.pattern(n);
   if (pattern.start) throw ToolError(Msg::PatternTwice);
   pattern.start = part.table.size();
   part.open_pattern = n;
@@ -119,7 +119,7 @@ void pattern_end(const Tokens& tokens, PartState& part) {
   if (part.pending_tie) throw ToolError(Msg::TiePending);
   if (!part.pattern_open()) throw ToolError(Msg::NoPS);
   check_no_more(tokens, 0);
-  part.patterns[static_cast<std::size_t>(part.open_pattern)].end = part.table.size();
+  part.pattern(part.open_pattern).end = part.table.size();
   part.open_pattern = -1;
   part.block_start = part.table.size();
 }
@@ -129,7 +129,7 @@ void pattern_replay(const Tokens& tokens, PartState& part) {
   if (part.pattern_open()) throw ToolError(Msg::InsidePattern);
   const int n = pattern_number(tokens.at(1), 1);
   check_no_more(tokens, 1);
-  const PatternSpan& pattern = part.patterns[static_cast<std::size_t>(n)];
+  const PatternSpan& pattern = part.pattern(n);
   if (!pattern.start || !pattern.end) throw ToolError(Msg::PatternUndefined);
   part.table.append_copies(*pattern.start, *pattern.end);
 }
